@@ -1,0 +1,58 @@
+#pragma once
+// The few platform services the program calls, each a thin wrapper over Qt.
+// Every one goes through a replaceable function so that tests can script it.
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace Platform {
+
+extern const QString ApplicationTitle; // caption of every message box
+
+enum class Icon { Information, Critical };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+struct Message {
+    QString text;
+    Icon icon = Icon::Information;
+    Buttons buttons = Buttons::Ok;
+};
+
+struct OpenFileRequest {
+    QString title;
+    QString filter; // "Description (*.ext)"
+    QString defaultSuffix;
+};
+
+// Modal message box with the application title; returns the button pressed.
+Answer ShowMessage(const Message& message);
+
+// Modal open-file dialog for an existing file; nullopt when cancelled.
+std::optional<QString> ChooseFileToOpen(const OpenFileRequest& request);
+
+QDate Today();
+
+// The program's one pseudo-random generator.
+void SeedRandomFromClock();
+double RandomFraction(); // 0 <= r < 1
+
+// Ends the process at once; never returns in the program.
+void EndProcess();
+
+// What the services above call. Defaults are the real Qt calls; tests swap them.
+struct Services {
+    std::function<Answer(const Message&)> showMessage;
+    std::function<std::optional<QString>(const OpenFileRequest&)> chooseFileToOpen;
+    std::function<QDate()> today;
+    std::function<unsigned()> clockSeed;
+    std::function<void()> endProcess;
+};
+
+Services& Current();
+Services RealServices();
+
+} // namespace Platform

@@ -1,0 +1,54 @@
+#include "ScriptedPlatform.h"
+
+#include <QDesktopServices>
+#include <QtTest>
+
+UrlRecorder::UrlRecorder()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+}
+
+UrlRecorder::~UrlRecorder()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void UrlRecorder::open(const QUrl& url) { opened << url.toString(); }
+
+ScriptedPlatform::ScriptedPlatform()
+{
+    Platform::Services& services = Platform::Current();
+    services.showMessage = [this](const Platform::Message& message) {
+        messages << message;
+        if (answers.empty()) {
+            QTest::qFail(qPrintable("unscripted message box: " + message.text), __FILE__, __LINE__);
+            return message.buttons == Platform::Buttons::Ok ? Platform::Answer::Ok
+                                                            : Platform::Answer::No;
+        }
+        const Platform::Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    };
+    services.chooseFileToOpen = [this](const Platform::OpenFileRequest& request) {
+        dialogs << request;
+        if (files.empty()) {
+            QTest::qFail("unscripted file dialog", __FILE__, __LINE__);
+            return std::optional<QString>{};
+        }
+        const QString path = files.front();
+        files.pop_front();
+        return path.isNull() ? std::nullopt : std::make_optional(path);
+    };
+    services.today = [this] { return today; };
+    services.clockSeed = [this] { return clockSeed; };
+    services.endProcess = [this] { ++endCount; };
+}
+
+ScriptedPlatform::~ScriptedPlatform()
+{
+    if (!answers.empty() || !files.empty())
+        QTest::qFail("scripted answers left unused", __FILE__, __LINE__);
+    Platform::Current() = Platform::RealServices();
+}

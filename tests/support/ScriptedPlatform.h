@@ -1,0 +1,48 @@
+#pragma once
+// Test double for the platform seam: answers come from a script the test writes,
+// everything shown is recorded, and an unscripted dialog fails the test at once.
+
+#include "Platform.h"
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+#include <optional>
+
+// Catches every web address the program opens, instead of a browser.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    UrlRecorder();
+    ~UrlRecorder() override;
+    QStringList opened;
+public slots:
+    void open(const QUrl& url);
+};
+
+class ScriptedPlatform {
+public:
+    ScriptedPlatform();
+    ~ScriptedPlatform();
+    ScriptedPlatform(const ScriptedPlatform&) = delete;
+    ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
+
+    void answerNext(Platform::Answer answer) { answers.push_back(answer); }
+    void chooseNext(const QString& path) { files.push_back(path); }
+    void cancelNextDialog() { files.push_back(QString()); }
+
+    QList<Platform::Message> messages;        // every message box shown, in order
+    QList<Platform::OpenFileRequest> dialogs; // every file dialog shown
+    QDate today{2026, 12, 10};
+    unsigned clockSeed = 1;
+    int endCount = 0; // how often the process would have ended
+    UrlRecorder urls;
+
+private:
+    std::deque<Platform::Answer> answers;
+    std::deque<QString> files; // a null text stands for Cancel
+};
