@@ -1,11 +1,18 @@
+#include "CoBrand.h"
+#include "Platform.h"
+#include "frmMain.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Halden Corvane Numerology v1.25"));
-    w.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("halden-corvane-numerology"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+
+    Platform::SeedRandomFromClock();
+    frmMain* main = frmMain::instance();
+    main->show();
+    CoBrand_Randomize(main->cobrandLabel(), main->fullBrandLabel());
+    return QApplication::exec();
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// Removes leading and trailing blanks (code 32) only; tabs and line breaks stay.
+QString TrimBlanks(const QString& text);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+
+class QAbstractScrollArea;
+
+// Empties the system clipboard (and the selection, where the platform has one) whenever
+// the guarded view's text changes or the mouse clicks, presses, moves or releases on it:
+// the readings are not meant to be copied out.
+class ClipboardGuard : public QObject {
+    Q_OBJECT
+public:
+    static void Protect(QAbstractScrollArea* view);
+    static void ClearClipboard();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+};

@@ -1,0 +1,162 @@
+#include "frmCorvaneNumerology.h"
+
+#include "ClipboardGuard.h"
+#include "Reading.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+#include "modCorvaneNumerology.h"
+#include "modHelp.h"
+#include "ui_frmCorvaneNumerology.h"
+
+#include <QTextCursor>
+
+using namespace modCorvaneNumerology;
+
+namespace {
+QPointer<frmCorvaneNumerology> loaded;
+}
+
+frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvaneNumerology>())
+{
+    ui->setupUi(this);
+    lblLabel = {ui->lblLabel_0, ui->lblLabel_1, ui->lblLabel_2, ui->lblLabel_3, ui->lblLabel_4,
+                ui->lblLabel_5, ui->lblLabel_6, ui->lblLabel_7, ui->lblLabel_8, ui->lblLabel_9};
+    txtResult = {ui->txtResult_0, ui->txtResult_1, ui->txtResult_2, ui->txtResult_3,
+                 ui->txtResult_4};
+    for (QPlainTextEdit* box : txtResult)
+        ClipboardGuard::Protect(box);
+    ClipboardGuard::Protect(ui->RTB);
+
+    connect(ui->cmdComprehensive, &QPushButton::clicked, this,
+            &frmCorvaneNumerology::ShowReadingPage);
+    connect(ui->cmdBackToBack, &QPushButton::clicked, this, &frmCorvaneNumerology::ShowNumberPage);
+    connect(ui->cmdBack, &QPushButton::clicked, this, &frmCorvaneNumerology::cmdBack_Click);
+    connect(ui->mnuBack, &QAction::triggered, this, &frmCorvaneNumerology::cmdBack_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmCorvaneNumerology::cmdExit_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmCorvaneNumerology::cmdExit_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmCorvaneNumerology::mnuAbout_Click);
+    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenOnlineHelpPage);
+    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
+    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
+    connect(ui->mnuMakeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
+    connect(ui->Label14, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
+    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
+
+    ui->cmdExit->setFocus();
+    CentreOnScreen(this);
+}
+
+frmCorvaneNumerology::~frmCorvaneNumerology() = default;
+
+frmCorvaneNumerology* frmCorvaneNumerology::instance()
+{
+    return LoadWindow(loaded);
+}
+
+bool frmCorvaneNumerology::isLoaded()
+{
+    return !loaded.isNull();
+}
+
+void frmCorvaneNumerology::ShowNumberPage()
+{
+    ui->Frame1->raise();
+}
+
+void frmCorvaneNumerology::ShowReadingPage()
+{
+    ui->Frame2->raise();
+}
+
+// The title label grows to the right from its designed place; a title too long for the
+// page moves left, and one wider than the page wraps onto a second line.
+void frmCorvaneNumerology::SetCaption(const QString& title)
+{
+    constexpr int margin = 8;
+    QLabel* caption = ui->lblCaption;
+    caption->setWordWrap(false);
+    caption->setText(title);
+    const int available = ui->Frame1->width() - 2 * margin;
+    const bool wraps = caption->sizeHint().width() > available;
+    caption->setWordWrap(wraps);
+    const int width = wraps ? available : caption->sizeHint().width();
+    const int height = wraps ? caption->heightForWidth(width) : caption->sizeHint().height();
+    const int left = qMin(caption->x(), ui->Frame1->width() - margin - width);
+    caption->setGeometry(left, caption->y(), width, qMax(caption->height(), height));
+}
+
+void frmCorvaneNumerology::cmdBack_Click()
+{
+    frmMain::instance()->show();
+    close();
+}
+
+void frmCorvaneNumerology::cmdExit_Click()
+{
+    close();
+}
+
+void frmCorvaneNumerology::mnuAbout_Click()
+{
+    frmAbout::ShowModal();
+}
+
+void PrepareChart(qint16 day, qint16 month, qint16 year)
+{
+    Chart.Day = day;
+    Chart.Month = month;
+    Chart.Year = year;
+    CalculateChart(Chart);
+    LoadInterpretations();
+    FillChartWindow();
+}
+
+void FillChartWindow()
+{
+    frmCorvaneNumerology* window = frmCorvaneNumerology::instance();
+    auto& lblLabel = window->lblLabel;
+    auto& txtResult = window->txtResult;
+    const auto text = [](const std::string& paragraph) { return QString::fromStdString(paragraph); };
+
+    window->SetCaption(QString::fromStdString(ChartTitle(Chart.Name)));
+    lblLabel[1]->setText(QString::number(Chart.Soul));
+    lblLabel[3]->setText(QString::number(Chart.Karma));
+    if (Chart.Gift != 0) {
+        lblLabel[4]->setVisible(true);
+        lblLabel[5]->setVisible(true);
+        lblLabel[5]->setText(QString::number(Chart.Gift));
+    } else {
+        lblLabel[5]->setVisible(false);
+        lblLabel[4]->setVisible(false);
+    }
+    lblLabel[7]->setText(QString::number(Chart.Knowledge));
+    lblLabel[9]->setText(QString::number(Chart.Path));
+    txtResult[0]->setPlainText(text(PathTexts.at(Chart.Path)));
+    txtResult[1]->setPlainText(text(SoulTexts.at(Chart.Soul)));
+    if (Chart.Gift != 0) {
+        txtResult[2]->setVisible(true);
+        txtResult[2]->setPlainText(text(GiftTexts.at(Chart.Gift)));
+    } else {
+        txtResult[2]->setVisible(false);
+    }
+    txtResult[3]->setPlainText(text(DestinyTexts.at(Chart.Knowledge)));
+    txtResult[4]->setPlainText(text(KarmaTexts.at(Chart.Karma)));
+    ComposeReading();
+}
+
+void ComposeReading()
+{
+    QTextEdit* rtb = frmCorvaneNumerology::instance()->ui->RTB;
+    rtb->clear();
+    QTextCursor cursor(rtb->document());
+    for (const ReadingRun& run : ComposeReadingRuns(Chart)) {
+        QTextCharFormat format;
+        format.setFontPointSize(run.pointSize);
+        format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));
+        format.setFontWeight(run.emphasis ? QFont::Bold : QFont::Normal);
+        cursor.insertText(QString::fromStdString(run.text), format);
+    }
+    rtb->setTextCursor(cursor); // the insertion point stays at the end of the reading
+}

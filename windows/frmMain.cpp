@@ -1,0 +1,125 @@
+#include "frmMain.h"
+
+#include "DateRules.h"
+#include "Platform.h"
+#include "TextRules.h"
+#include "frmAbout.h"
+#include "frmCorvaneNumerology.h"
+#include "modCorvaneNumerology.h"
+#include "modHelp.h"
+#include "ui_frmMain.h"
+
+
+namespace {
+QPointer<frmMain> loaded;
+
+const char* const MonthNames[] = {"January", "February", "March",     "April",
+                                  "May",     "June",     "July",      "August",
+                                  "September", "October", "November", "December"};
+} // namespace
+
+frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
+{
+    ui->setupUi(this);
+
+    connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenOnlineHelpPage);
+    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
+    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
+    connect(ui->mnuMakeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
+    connect(ui->Label61, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
+    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
+
+    Form_Load();
+    CentreOnScreen(this);
+}
+
+frmMain::~frmMain() = default;
+
+frmMain* frmMain::instance()
+{
+    return LoadWindow(loaded);
+}
+
+bool frmMain::isLoaded()
+{
+    return !loaded.isNull();
+}
+
+QWidget* frmMain::cobrandLabel() const
+{
+    return ui->lblCobrand;
+}
+
+QWidget* frmMain::fullBrandLabel() const
+{
+    return ui->lblFullBrand;
+}
+
+void frmMain::Form_Load()
+{
+    for (int day = 1; day <= 31; ++day)
+        ui->cboDate->addItem(QString::number(day));
+    for (const char* month : MonthNames)
+        ui->cboMonth->addItem(QString::fromLatin1(month));
+    for (int year = 1900; year <= 2050; ++year)
+        ui->cboYear->addItem(QString::number(year));
+    ui->cboMonth->setCurrentIndex(0);
+    ui->cboDate->setCurrentIndex(0);
+    ui->cboYear->setCurrentIndex(0);
+    ui->txtName->setFocus();
+}
+
+bool frmMain::ValidateInput()
+{
+    if (ui->txtName->text().isEmpty()) {
+        Platform::ShowMessage({QStringLiteral("Please Enter Your Name"), Platform::Icon::Critical});
+        ui->txtName->setFocus();
+        return false;
+    }
+    switch (CheckDate(ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(),
+                      ui->cboYear->currentText().toInt())) {
+    case DateProblem::February:
+        Platform::ShowMessage({QStringLiteral("Please Enter Correct Date Or Month!"),
+                               Platform::Icon::Information});
+        return false;
+    case DateProblem::ThirtyDayMonth:
+        Platform::ShowMessage({QStringLiteral("Please Enter Correct Date Or Month !"),
+                               Platform::Icon::Information});
+        return false;
+    case DateProblem::None:
+        break;
+    }
+    return true;
+}
+
+void frmMain::cmdNext_Click()
+{
+    if (!ValidateInput())
+        return;
+    modCorvaneNumerology::Chart.Name = TrimBlanks(ui->txtName->text()).toStdString();
+    const auto day = static_cast<qint16>(TrimBlanks(ui->cboDate->currentText()).toShort());
+    const auto month = static_cast<qint16>(ui->cboMonth->currentIndex() + 1);
+    const auto year = static_cast<qint16>(TrimBlanks(ui->cboYear->currentText()).toShort());
+    PrepareChart(day, month, year);
+
+    frmCorvaneNumerology* chart = frmCorvaneNumerology::instance();
+    chart->ShowNumberPage();
+    chart->show();
+    close();
+    // From here on this window is closed: no control of it may be touched.
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout::ShowModal();
+}
