@@ -19,15 +19,9 @@ frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 
 frmAbout::~frmAbout() = default;
 
-frmAbout* frmAbout::instance()
-{
-    return LoadWindow(loaded);
-}
+frmAbout* frmAbout::instance() { return LoadWindow(loaded); }
 
-bool frmAbout::isLoaded()
-{
-    return !loaded.isNull();
-}
+bool frmAbout::isLoaded() { return !loaded.isNull(); }
 
 void frmAbout::ShowModal()
 {
@@ -36,17 +30,8 @@ void frmAbout::ShowModal()
     about->exec(); // application-modal: the opener takes no input until this returns
 }
 
-void frmAbout::cmdOK_Click()
-{
-    close();
-}
+void frmAbout::cmdOK_Click() { close(); }
 
-void frmAbout::lblHomePage_Click()
-{
-    modHelp::OpenHomePage();
-}
+void frmAbout::lblHomePage_Click() { modHelp::OpenHomePage(); }
 
-void frmAbout::lblCoBrand_Click()
-{
-    modHelp::OpenFullBrandPage();
-}
+void frmAbout::lblCoBrand_Click() { modHelp::OpenFullBrandPage(); }

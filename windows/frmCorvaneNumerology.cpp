@@ -50,25 +50,13 @@ frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvan
 
 frmCorvaneNumerology::~frmCorvaneNumerology() = default;
 
-frmCorvaneNumerology* frmCorvaneNumerology::instance()
-{
-    return LoadWindow(loaded);
-}
+frmCorvaneNumerology* frmCorvaneNumerology::instance() { return LoadWindow(loaded); }
 
-bool frmCorvaneNumerology::isLoaded()
-{
-    return !loaded.isNull();
-}
+bool frmCorvaneNumerology::isLoaded() { return !loaded.isNull(); }
 
-void frmCorvaneNumerology::ShowNumberPage()
-{
-    ui->Frame1->raise();
-}
+void frmCorvaneNumerology::ShowNumberPage() { ui->Frame1->raise(); }
 
-void frmCorvaneNumerology::ShowReadingPage()
-{
-    ui->Frame2->raise();
-}
+void frmCorvaneNumerology::ShowReadingPage() { ui->Frame2->raise(); }
 
 // The title label grows to the right from its designed place; a title too long for the
 // page moves left, and one wider than the page wraps onto a second line.
@@ -93,15 +81,9 @@ void frmCorvaneNumerology::cmdBack_Click()
     close();
 }
 
-void frmCorvaneNumerology::cmdExit_Click()
-{
-    close();
-}
+void frmCorvaneNumerology::cmdExit_Click() { close(); }
 
-void frmCorvaneNumerology::mnuAbout_Click()
-{
-    frmAbout::ShowModal();
-}
+void frmCorvaneNumerology::mnuAbout_Click() { frmAbout::ShowModal(); }
 
 void PrepareChart(qint16 day, qint16 month, qint16 year)
 {
@@ -118,7 +100,9 @@ void FillChartWindow()
     frmCorvaneNumerology* window = frmCorvaneNumerology::instance();
     auto& lblLabel = window->lblLabel;
     auto& txtResult = window->txtResult;
-    const auto text = [](const std::string& paragraph) { return QString::fromStdString(paragraph); };
+    const auto text = [](const std::string& paragraph) {
+        return QString::fromStdString(paragraph);
+    };
 
     window->SetCaption(QString::fromStdString(ChartTitle(Chart.Name)));
     lblLabel[1]->setText(QString::number(Chart.Soul));

@@ -28,8 +28,7 @@ public:
     void ShowReadingPage();
 
 private:
-    friend frmCorvaneNumerology* LoadWindow<frmCorvaneNumerology>(
-        QPointer<frmCorvaneNumerology>&);
+    friend frmCorvaneNumerology* LoadWindow<frmCorvaneNumerology>(QPointer<frmCorvaneNumerology>&);
     friend void FillChartWindow();
     friend void ComposeReading();
     frmCorvaneNumerology();

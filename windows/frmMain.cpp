@@ -9,13 +9,12 @@
 #include "modHelp.h"
 #include "ui_frmMain.h"
 
-
 namespace {
 QPointer<frmMain> loaded;
 
-const char* const MonthNames[] = {"January", "February", "March",     "April",
-                                  "May",     "June",     "July",      "August",
-                                  "September", "October", "November", "December"};
+const char* const MonthNames[] = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
 } // namespace
 
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
@@ -40,25 +39,13 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 
 frmMain::~frmMain() = default;
 
-frmMain* frmMain::instance()
-{
-    return LoadWindow(loaded);
-}
+frmMain* frmMain::instance() { return LoadWindow(loaded); }
 
-bool frmMain::isLoaded()
-{
-    return !loaded.isNull();
-}
+bool frmMain::isLoaded() { return !loaded.isNull(); }
 
-QWidget* frmMain::cobrandLabel() const
-{
-    return ui->lblCobrand;
-}
+QWidget* frmMain::cobrandLabel() const { return ui->lblCobrand; }
 
-QWidget* frmMain::fullBrandLabel() const
-{
-    return ui->lblFullBrand;
-}
+QWidget* frmMain::fullBrandLabel() const { return ui->lblFullBrand; }
 
 void frmMain::Form_Load()
 {
@@ -84,12 +71,12 @@ bool frmMain::ValidateInput()
     switch (CheckDate(ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(),
                       ui->cboYear->currentText().toInt())) {
     case DateProblem::February:
-        Platform::ShowMessage({QStringLiteral("Please Enter Correct Date Or Month!"),
-                               Platform::Icon::Information});
+        Platform::ShowMessage(
+            {QStringLiteral("Please Enter Correct Date Or Month!"), Platform::Icon::Information});
         return false;
     case DateProblem::ThirtyDayMonth:
-        Platform::ShowMessage({QStringLiteral("Please Enter Correct Date Or Month !"),
-                               Platform::Icon::Information});
+        Platform::ShowMessage(
+            {QStringLiteral("Please Enter Correct Date Or Month !"), Platform::Icon::Information});
         return false;
     case DateProblem::None:
         break;
@@ -114,12 +101,6 @@ void frmMain::cmdNext_Click()
     // From here on this window is closed: no control of it may be touched.
 }
 
-void frmMain::mnuExit_Click()
-{
-    close();
-}
+void frmMain::mnuExit_Click() { close(); }
 
-void frmMain::mnuAbout_Click()
-{
-    frmAbout::ShowModal();
-}
+void frmMain::mnuAbout_Click() { frmAbout::ShowModal(); }

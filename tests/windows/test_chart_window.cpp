@@ -1,0 +1,315 @@
+#include "ScriptedPlatform.h"
+#include "TestEnvironment.h"
+#include "WindowTesting.h"
+#include "frmAbout.h"
+#include "frmCorvaneNumerology.h"
+#include "frmMain.h"
+#include "modCorvaneNumerology.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace modCorvaneNumerology;
+
+namespace {
+
+const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
+
+// A reading asked for in a fresh main window, as a user would.
+frmCorvaneNumerology* Reading(const QString& name, int day, int month, int year)
+{
+    frmMain* main = frmMain::instance();
+    main->show();
+    QTest::keyClicks(Child<QLineEdit>(main, "txtName"), name);
+    Child<QComboBox>(main, "cboDate")->setCurrentIndex(day - 1);
+    Child<QComboBox>(main, "cboMonth")->setCurrentIndex(month - 1);
+    Child<QComboBox>(main, "cboYear")->setCurrentIndex(year - 1900);
+    QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    FlushDeletes();
+    return frmCorvaneNumerology::instance();
+}
+
+QString Text(const std::string& paragraph) { return QString::fromStdString(paragraph); }
+
+QString Label(QWidget* chart, int index)
+{
+    return Child<QLabel>(chart, qPrintable(QStringLiteral("lblLabel_%1").arg(index)))->text();
+}
+
+QPlainTextEdit* Result(QWidget* chart, int index)
+{
+    return Child<QPlainTextEdit>(chart, qPrintable(QStringLiteral("txtResult_%1").arg(index)));
+}
+
+// The page whose frame is in front where both overlap.
+QString FrontPage(QWidget* chart)
+{
+    auto* frame1 = Child<QGroupBox>(chart, "Frame1");
+    QWidget* area = frame1->parentWidget();
+    const QPoint inside = frame1->geometry().topLeft() + QPoint(3, 3);
+    for (QWidget* hit = area->childAt(inside); hit; hit = hit->parentWidget())
+        if (hit->objectName() == "Frame1" || hit->objectName() == "Frame2")
+            return hit->objectName();
+    return QString();
+}
+
+} // namespace
+
+class TestChartWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { CloseAllWindows(); }
+
+    void numberPageOf1985()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann Lee"), 15, 8, 1985);
+        QVERIFY(chart->isVisible());
+        QVERIFY(!frmMain::isLoaded());
+        QCOMPARE(FrontPage(chart), QStringLiteral("Frame1"));
+        QCOMPARE(chart->focusWidget(), Child<QWidget>(chart, "cmdExit"));
+        QCOMPARE(Child<QLabel>(chart, "lblCaption")->text(),
+                 QStringLiteral("Halden Corvane Numerology Chart for Ann Lee"));
+        // Names at even indices, numbers at the odd index after each.
+        QCOMPARE(
+            QStringList({Label(chart, 0), Label(chart, 1), Label(chart, 2), Label(chart, 3),
+                         Label(chart, 4), Label(chart, 5), Label(chart, 6), Label(chart, 7),
+                         Label(chart, 8), Label(chart, 9)}),
+            QStringList({"Soul", "6", "Karma", "8", "Gift", "4", "Knowledge", "5", "Path", "10"}));
+        // Paragraph boxes: 0 Path, 1 Soul, 2 Gift, 3 Knowledge, 4 Karma.
+        QCOMPARE(Result(chart, 0)->toPlainText(), Text(PathTexts[10]));
+        QCOMPARE(Result(chart, 1)->toPlainText(), Text(SoulTexts[6]));
+        QCOMPARE(Result(chart, 2)->toPlainText(), Text(GiftTexts[4]));
+        QCOMPARE(Result(chart, 3)->toPlainText(), Text(DestinyTexts[5]));
+        QCOMPARE(Result(chart, 4)->toPlainText(), Text(KarmaTexts[8]));
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(Result(chart, i)->isReadOnly() && Result(chart, i)->isVisible());
+    }
+
+    void readingOf1985()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann Lee"), 15, 8, 1985);
+        auto* rtb = Child<QTextEdit>(chart, "RTB");
+        const QString expected =
+            QStringLiteral("Halden Corvane Numerology Chart for Ann Lee\n\n"
+                           "Path: 10\n%1\n\nSoul: 6\n%2\n\nKnowledge: 5\n%3"
+                           "\n\nGift: 4\n%4\n\nKarma: 8\n%5")
+                .arg(Text(PathTexts[10]), Text(SoulTexts[6]), Text(DestinyTexts[5]),
+                     Text(GiftTexts[4]), Text(KarmaTexts[8]));
+        QCOMPARE(rtb->toPlainText(), expected);
+        QCOMPARE(rtb->textCursor().position(), rtb->document()->characterCount() - 1);
+
+        // Each heading line carries its section's colour and size, everything in bold.
+        struct Look {
+            QString start;
+            QColor colour;
+            double size;
+        };
+        const Look looks[] = {
+            {"Halden Corvane", QColor(0, 0, 0), 12}, {"Path: ", QColor(128, 0, 128), 10},
+            {"Soul: ", QColor(0, 0, 128), 10},       {"Knowledge: ", QColor(0, 128, 0), 10},
+            {"Gift: ", QColor(255, 0, 0), 10},       {"Karma: ", QColor(128, 0, 0), 10}};
+        for (const Look& look : looks) {
+            QTextBlock block = rtb->document()->begin();
+            while (block.isValid() && !block.text().startsWith(look.start))
+                block = block.next();
+            QVERIFY2(block.isValid(), qPrintable(look.start));
+            for (QTextBlock b = block; b != block.next().next(); b = b.next()) {
+                for (auto it = b.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat format = it.fragment().charFormat();
+                    QCOMPARE(format.foreground().color(), look.colour);
+                    QCOMPARE(format.fontPointSize(), look.size);
+                    QCOMPARE(format.fontWeight(), int(QFont::Bold));
+                }
+            }
+        }
+    }
+
+    void giftZeroHidesTheGiftRow_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::newRow("1900") << 1900;
+        QTest::newRow("2000") << 2000;
+    }
+    void giftZeroHidesTheGiftRow()
+    {
+        QFETCH(int, year);
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 1, 1, year);
+        QVERIFY(!Child<QLabel>(chart, "lblLabel_4")->isVisible());
+        QVERIFY(!Child<QLabel>(chart, "lblLabel_5")->isVisible());
+        QVERIFY(!Result(chart, 2)->isVisible());
+        const QString reading = Child<QTextEdit>(chart, "RTB")->toPlainText();
+        QVERIFY(!reading.contains("Gift: "));
+        QVERIFY(reading.contains(Text(DestinyTexts[Chart.Knowledge]) + "\n\n\n\nKarma: 1"));
+    }
+
+    void backGivesAFreshMainWindowAndAFreshChart()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("First Person"), 1, 1, 2000);
+        QTest::mouseClick(Child<QPushButton>(chart, "cmdBack"), Qt::LeftButton);
+        FlushDeletes();
+        QVERIFY(!frmCorvaneNumerology::isLoaded());
+        QVERIFY(frmMain::isLoaded());
+        frmMain* main = frmMain::instance();
+        QVERIFY(main->isVisible());
+        QVERIFY(Child<QLineEdit>(main, "txtName")->text().isEmpty());
+        QCOMPARE(Child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(Child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("January"));
+        QCOMPARE(Child<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1900"));
+
+        chart = Reading(QStringLiteral("Second"), 15, 8, 1985);
+        QVERIFY(Child<QLabel>(chart, "lblLabel_4")->isVisible());
+        QCOMPARE(Label(chart, 5), QStringLiteral("4"));
+        QVERIFY(Result(chart, 2)->isVisible());
+        const QString reading = Child<QTextEdit>(chart, "RTB")->toPlainText();
+        QVERIFY(!reading.contains("First Person"));
+        QVERIFY(reading.startsWith("Halden Corvane Numerology Chart for Second\n"));
+    }
+
+    void menuBackIsTheSameAsTheButton()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
+        Child<QAction>(chart, "mnuBack")->trigger();
+        FlushDeletes();
+        QVERIFY(!frmCorvaneNumerology::isLoaded());
+        QVERIFY(frmMain::isLoaded() && frmMain::instance()->isVisible());
+    }
+
+    void pagesSwitch()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
+        QTest::mouseClick(Child<QPushButton>(chart, "cmdComprehensive"), Qt::LeftButton);
+        QCOMPARE(FrontPage(chart), QStringLiteral("Frame2"));
+        QTest::mouseClick(Child<QPushButton>(chart, "cmdBackToBack"), Qt::LeftButton);
+        QCOMPARE(FrontPage(chart), QStringLiteral("Frame1"));
+        QVERIFY(frmCorvaneNumerology::isLoaded() && chart->isVisible());
+    }
+
+    void exitClosesTheChart()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
+        QTest::mouseClick(Child<QPushButton>(chart, "cmdExit"), Qt::LeftButton);
+        FlushDeletes();
+        QVERIFY(!frmCorvaneNumerology::isLoaded());
+        QVERIFY(!frmMain::isLoaded());
+    }
+
+    void longNameStaysVisible()
+    {
+        const QString name(60, QLatin1Char('W'));
+        frmCorvaneNumerology* chart = Reading(name, 5, 6, 1999);
+        auto* caption = Child<QLabel>(chart, "lblCaption");
+        auto* page = Child<QGroupBox>(chart, "Frame1");
+        QVERIFY(page->rect().contains(caption->geometry()));
+        const QSize needed =
+            caption->wordWrap() ? QSize(caption->width(), caption->heightForWidth(caption->width()))
+                                : caption->sizeHint();
+        QVERIFY(caption->width() >= needed.width() && caption->height() >= needed.height());
+        // The short designed title keeps its place.
+        chart->close();
+        chart = Reading(QStringLiteral("Al"), 5, 6, 1999);
+        QCOMPARE(Child<QLabel>(chart, "lblCaption")->x(), 245);
+    }
+
+    void menusAndLinksOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Online Help") << "mnuOnline"
+                                     << "help-web-page";
+        QTest::newRow("Visit Us Online") << "mnuVisit"
+                                         << "home-page";
+        QTest::newRow("Check for Software Update") << "mnuUpdate"
+                                                   << "download-web-page";
+        QTest::newRow("Donate") << "mnuDonate"
+                                << "donate";
+        QTest::newRow("forum link") << "Label14"
+                                    << "home-page";
+        QTest::newRow("co-brand offer") << "lblCobrand"
+                                        << "co-brand";
+        QTest::newRow("full-brand offer") << "lblFullBrand"
+                                          << "fully-branded";
+    }
+    void menusAndLinksOpenTheirPages()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, key);
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
+        ScriptedPlatform platform;
+        if (control.startsWith("mnu"))
+            Child<QAction>(chart, qPrintable(control))->trigger();
+        else
+            QTest::mouseClick(Child<QLabel>(chart, qPrintable(control)), Qt::LeftButton);
+        QCOMPARE(platform.urls.opened, QStringList{Page + key});
+        QVERIFY(chart->isVisible());
+    }
+
+    void printAndMakeMoneyAreGreyed()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
+        QVERIFY(!Child<QAction>(chart, "mnuPrint")->isEnabled());
+        QVERIFY(!Child<QAction>(chart, "mnuMakeMoney")->isEnabled());
+    }
+
+    void aboutIsModal()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
+        bool modal = false;
+        WhenModal([&] {
+            modal = QApplication::activeModalWidget() == frmAbout::instance();
+            frmAbout::instance()->close();
+        });
+        Child<QAction>(chart, "mnuAbout")->trigger();
+        QVERIFY(modal);
+        QVERIFY(chart->isVisible());
+    }
+
+    void clipboardIsClearedByTheReadingViews_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("action");
+        for (const char* view : {"RTB", "txtResult_0", "txtResult_4"})
+            for (const char* action : {"press", "release", "move", "click"})
+                QTest::addRow("%s %s", view, action) << view << action;
+    }
+    void clipboardIsClearedByTheReadingViews()
+    {
+        QFETCH(QString, view);
+        QFETCH(QString, action);
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
+        if (view == "RTB")
+            chart->ShowReadingPage();
+        QWidget* viewport = Child<QAbstractScrollArea>(chart, qPrintable(view))->viewport();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("copied reading"));
+        QCOMPARE(clipboard->text(), QStringLiteral("copied reading"));
+        const QPoint at(10, 10);
+        if (action == "press")
+            QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+        else if (action == "release")
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+        else if (action == "move")
+            QTest::mouseMove(viewport, at);
+        else
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QVERIFY(clipboard->text().isEmpty());
+    }
+
+    void preparingAChartClearsTheClipboard()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
+        Reading(QStringLiteral("Ann"), 5, 6, 1999);
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    }
+};
+
+HCN_TEST_MAIN(TestChartWindow)
+#include "test_chart_window.moc"

@@ -1,0 +1,261 @@
+#include "ScriptedPlatform.h"
+#include "TestEnvironment.h"
+#include "WindowTesting.h"
+#include "frmAbout.h"
+#include "frmCorvaneNumerology.h"
+#include "frmMain.h"
+#include "modCorvaneNumerology.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
+
+frmMain* ShownMainWindow()
+{
+    frmMain* main = frmMain::instance();
+    main->show();
+    QApplication::setActiveWindow(main);
+    return main;
+}
+
+// Types the name and picks the date (as list texts) the way a user would.
+void Enter(frmMain* main, const QString& name, const QString& day, const QString& month,
+           const QString& year)
+{
+    auto* txtName = Child<QLineEdit>(main, "txtName");
+    txtName->clear();
+    QTest::keyClicks(txtName, name);
+    for (auto [list, text] : {std::pair{"cboDate", day}, {"cboMonth", month}, {"cboYear", year}}) {
+        auto* combo = Child<QComboBox>(main, list);
+        const int index = combo->findText(text);
+        QVERIFY2(index >= 0, qPrintable(text));
+        combo->setCurrentIndex(index);
+    }
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { CloseAllWindows(); }
+
+    void opensOnFirstDayWithEmptyName()
+    {
+        frmMain* main = ShownMainWindow();
+        QCOMPARE(main->windowTitle(), QStringLiteral("Halden Corvane Numerology v1.25"));
+        QCOMPARE(main->centralWidget()->size(), QSize(482, 306));
+        auto* days = Child<QComboBox>(main, "cboDate");
+        auto* months = Child<QComboBox>(main, "cboMonth");
+        auto* years = Child<QComboBox>(main, "cboYear");
+        QCOMPARE(days->count(), 31);
+        QCOMPARE(months->count(), 12);
+        QCOMPARE(years->count(), 151);
+        QCOMPARE(days->itemText(30), QStringLiteral("31"));
+        QCOMPARE(months->itemText(8), QStringLiteral("September"));
+        QCOMPARE(years->itemText(150), QStringLiteral("2050"));
+        QCOMPARE(days->currentText() + months->currentText() + years->currentText(),
+                 QStringLiteral("1January1900"));
+        for (QComboBox* list : {days, months, years})
+            QVERIFY(!list->isEditable());
+        QVERIFY(Child<QLineEdit>(main, "txtName")->text().isEmpty());
+        QCOMPARE(main->focusWidget(), Child<QLineEdit>(main, "txtName"));
+        // The import button and the birthday frame lie below the visible area.
+        for (const char* hidden : {"cmdOpen", "fraBirthDay"})
+            QVERIFY(Child<QWidget>(main, hidden)->y() >= main->centralWidget()->height());
+    }
+
+    void keyboardOrder()
+    {
+        frmMain* main = ShownMainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        const char* order[] = {"txtName",  "cmdNext", "cmdOpen", "cboDate",
+                               "cboMonth", "cboYear", "txtName"};
+        Child<QWidget>(main, order[0])->setFocus();
+        for (std::size_t i = 1; i < std::size(order); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(order[i]));
+        }
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("message"); // empty: the reading goes ahead
+        QTest::addColumn<int>("icon");
+        const QString noName = QStringLiteral("Please Enter Your Name");
+        const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+        const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
+        const int stop = int(Platform::Icon::Critical);
+        const int info = int(Platform::Icon::Information);
+        QTest::newRow("empty name") << ""
+                                    << "1"
+                                    << "January"
+                                    << "1900" << noName << stop;
+        QTest::newRow("empty name, impossible date") << ""
+                                                     << "31"
+                                                     << "April"
+                                                     << "1985" << noName << stop;
+        QTest::newRow("blanks-only name") << "   "
+                                          << "1"
+                                          << "January"
+                                          << "1900"
+                                          << "" << 0;
+        QTest::newRow("29 Feb 1900 never existed") << "Ann"
+                                                   << "29"
+                                                   << "February"
+                                                   << "1900" << february << info;
+        QTest::newRow("29 Feb 1901") << "Ann"
+                                     << "29"
+                                     << "February"
+                                     << "1901" << february << info;
+        QTest::newRow("29 Feb 2000") << "Ann"
+                                     << "29"
+                                     << "February"
+                                     << "2000"
+                                     << "" << 0;
+        QTest::newRow("29 Feb 1904") << "Ann"
+                                     << "29"
+                                     << "February"
+                                     << "1904"
+                                     << "" << 0;
+        QTest::newRow("30 Feb 2000") << "Ann"
+                                     << "30"
+                                     << "February"
+                                     << "2000" << february << info;
+        QTest::newRow("31 Feb 2000") << "Ann"
+                                     << "31"
+                                     << "February"
+                                     << "2000" << february << info;
+        for (const char* month : {"April", "June", "September", "November"})
+            QTest::addRow("31 %s", month) << "Ann"
+                                          << "31" << month << "1985" << thirty << info;
+        QTest::newRow("30 April") << "Ann"
+                                  << "30"
+                                  << "April"
+                                  << "1985"
+                                  << "" << 0;
+        QTest::newRow("31 May") << "Ann"
+                                << "31"
+                                << "May"
+                                << "1985"
+                                << "" << 0;
+    }
+    void validation()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, day);
+        QFETCH(QString, month);
+        QFETCH(QString, year);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        ScriptedPlatform platform;
+        frmMain* main = ShownMainWindow();
+        Enter(main, name, day, month, year);
+        if (!message.isEmpty())
+            platform.answerNext(Platform::Answer::Ok);
+        QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+        FlushDeletes();
+        if (message.isEmpty()) {
+            QVERIFY(platform.messages.isEmpty());
+            QVERIFY(!frmMain::isLoaded());
+            QVERIFY(frmCorvaneNumerology::isLoaded() &&
+                    frmCorvaneNumerology::instance()->isVisible());
+            return;
+        }
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].text, message);
+        QCOMPARE(int(platform.messages[0].icon), icon);
+        QCOMPARE(platform.messages[0].buttons, Platform::Buttons::Ok);
+        QVERIFY(frmMain::isLoaded() && main->isVisible());
+        QVERIFY(!frmCorvaneNumerology::isLoaded());
+        // The input stays as it was.
+        QCOMPARE(Child<QComboBox>(main, "cboDate")->currentText(), day);
+        QCOMPARE(Child<QComboBox>(main, "cboMonth")->currentText(), month);
+    }
+
+    void nameIsTrimmedOfBlanksOnly()
+    {
+        frmMain* main = ShownMainWindow();
+        Enter(main, QString(), "15", "August", "1985");
+        Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("  Mary  Ann O'Neil \t "));
+        QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(modCorvaneNumerology::Chart.Name),
+                 QStringLiteral("Mary  Ann O'Neil \t"));
+        QCOMPARE(modCorvaneNumerology::Chart.Day, 15);
+        QCOMPARE(modCorvaneNumerology::Chart.Month, 8);
+        QCOMPARE(modCorvaneNumerology::Chart.Year, 1985);
+    }
+
+    void menusAndLinksOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Online Help") << "mnuOnline"
+                                     << "help-web-page";
+        QTest::newRow("Visit Us Online") << "mnuVisit"
+                                         << "home-page";
+        QTest::newRow("Check for Software Update") << "mnuUpdate"
+                                                   << "download-web-page";
+        QTest::newRow("Donate") << "mnuDonate"
+                                << "donate";
+        QTest::newRow("forum link") << "Label61"
+                                    << "home-page";
+        QTest::newRow("co-brand offer") << "lblCobrand"
+                                        << "co-brand";
+        QTest::newRow("full-brand offer") << "lblFullBrand"
+                                          << "fully-branded";
+    }
+    void menusAndLinksOpenTheirPages()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, key);
+        ScriptedPlatform platform;
+        frmMain* main = ShownMainWindow();
+        if (control.startsWith("mnu"))
+            Child<QAction>(main, qPrintable(control))->trigger();
+        else
+            QTest::mouseClick(Child<QLabel>(main, qPrintable(control)), Qt::LeftButton);
+        QCOMPARE(platform.urls.opened, QStringList{Page + key});
+        QVERIFY(main->isVisible());
+    }
+
+    void makeMoneyIsGreyed()
+    {
+        QVERIFY(!Child<QAction>(ShownMainWindow(), "mnuMakeMoney")->isEnabled());
+    }
+
+    void aboutIsModal()
+    {
+        frmMain* main = ShownMainWindow();
+        bool modal = false;
+        WhenModal([&] {
+            modal = QApplication::activeModalWidget() == frmAbout::instance();
+            frmAbout::instance()->close();
+        });
+        Child<QAction>(main, "mnuAbout")->trigger();
+        QVERIFY(modal);
+        QVERIFY(main->isVisible());
+    }
+
+    void exitClosesTheWindow()
+    {
+        frmMain* main = ShownMainWindow();
+        Child<QAction>(main, "mnuExit")->trigger();
+        FlushDeletes();
+        QVERIFY(!frmMain::isLoaded());
+    }
+};
+
+HCN_TEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
