@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for driving the real windows in tests.
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -32,3 +33,27 @@ inline void CloseAllWindows()
 
 // Runs action as soon as the event loop of a modal window is running.
 template <class Action> void WhenModal(Action action) { QTimer::singleShot(0, qApp, action); }
+
+// The web menu entries and link labels that the main and chart windows share, with the
+// page each opens; forumLink is the window's own forum label.
+inline void AddWebControlRows(const char* forumLink)
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("key");
+    const std::pair<const char*, const char*> rows[] = {
+        {"mnuOnline", "help-web-page"},     {"mnuVisit", "home-page"},
+        {"mnuUpdate", "download-web-page"}, {"mnuDonate", "donate"},
+        {forumLink, "home-page"},           {"lblCobrand", "co-brand"},
+        {"lblFullBrand", "fully-branded"}};
+    for (const auto& [control, key] : rows)
+        QTest::newRow(control) << QString::fromLatin1(control) << QString::fromLatin1(key);
+}
+
+// Triggers the named menu entry, or clicks the named link label.
+inline void Activate(QWidget* window, const QString& control)
+{
+    if (control.startsWith(QLatin1String("mnu")))
+        Child<QAction>(window, qPrintable(control))->trigger();
+    else
+        QTest::mouseClick(Child<QWidget>(window, qPrintable(control)), Qt::LeftButton);
+}

@@ -70,10 +70,8 @@ private slots:
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("key");
-        QTest::newRow("home page") << "lblHomePage"
-                                   << "home-page";
-        QTest::newRow("details") << "lblCoBrand"
-                                 << "fully-branded";
+        QTest::newRow("home page") << QString("lblHomePage") << QString("home-page");
+        QTest::newRow("details") << QString("lblCoBrand") << QString("fully-branded");
     }
     void linksOpenTheirPagesAndStayOpen()
     {

@@ -219,35 +219,14 @@ private slots:
         QCOMPARE(Child<QLabel>(chart, "lblCaption")->x(), 245);
     }
 
-    void menusAndLinksOpenTheirPages_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("Online Help") << "mnuOnline"
-                                     << "help-web-page";
-        QTest::newRow("Visit Us Online") << "mnuVisit"
-                                         << "home-page";
-        QTest::newRow("Check for Software Update") << "mnuUpdate"
-                                                   << "download-web-page";
-        QTest::newRow("Donate") << "mnuDonate"
-                                << "donate";
-        QTest::newRow("forum link") << "Label14"
-                                    << "home-page";
-        QTest::newRow("co-brand offer") << "lblCobrand"
-                                        << "co-brand";
-        QTest::newRow("full-brand offer") << "lblFullBrand"
-                                          << "fully-branded";
-    }
+    void menusAndLinksOpenTheirPages_data() { AddWebControlRows("Label14"); }
     void menusAndLinksOpenTheirPages()
     {
         QFETCH(QString, control);
         QFETCH(QString, key);
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
         ScriptedPlatform platform;
-        if (control.startsWith("mnu"))
-            Child<QAction>(chart, qPrintable(control))->trigger();
-        else
-            QTest::mouseClick(Child<QLabel>(chart, qPrintable(control)), Qt::LeftButton);
+        Activate(chart, control);
         QCOMPARE(platform.urls.opened, QStringList{Page + key});
         QVERIFY(chart->isVisible());
     }

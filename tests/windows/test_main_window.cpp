@@ -93,63 +93,40 @@ private slots:
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("message"); // empty: the reading goes ahead
         QTest::addColumn<int>("icon");
-        const QString noName = QStringLiteral("Please Enter Your Name");
-        const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
-        const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
+        const char* noName = "Please Enter Your Name";
+        const char* february = "Please Enter Correct Date Or Month!";
+        const char* thirty = "Please Enter Correct Date Or Month !";
         const int stop = int(Platform::Icon::Critical);
         const int info = int(Platform::Icon::Information);
-        QTest::newRow("empty name") << ""
-                                    << "1"
-                                    << "January"
-                                    << "1900" << noName << stop;
-        QTest::newRow("empty name, impossible date") << ""
-                                                     << "31"
-                                                     << "April"
-                                                     << "1985" << noName << stop;
-        QTest::newRow("blanks-only name") << "   "
-                                          << "1"
-                                          << "January"
-                                          << "1900"
-                                          << "" << 0;
-        QTest::newRow("29 Feb 1900 never existed") << "Ann"
-                                                   << "29"
-                                                   << "February"
-                                                   << "1900" << february << info;
-        QTest::newRow("29 Feb 1901") << "Ann"
-                                     << "29"
-                                     << "February"
-                                     << "1901" << february << info;
-        QTest::newRow("29 Feb 2000") << "Ann"
-                                     << "29"
-                                     << "February"
-                                     << "2000"
-                                     << "" << 0;
-        QTest::newRow("29 Feb 1904") << "Ann"
-                                     << "29"
-                                     << "February"
-                                     << "1904"
-                                     << "" << 0;
-        QTest::newRow("30 Feb 2000") << "Ann"
-                                     << "30"
-                                     << "February"
-                                     << "2000" << february << info;
-        QTest::newRow("31 Feb 2000") << "Ann"
-                                     << "31"
-                                     << "February"
-                                     << "2000" << february << info;
-        for (const char* month : {"April", "June", "September", "November"})
-            QTest::addRow("31 %s", month) << "Ann"
-                                          << "31" << month << "1985" << thirty << info;
-        QTest::newRow("30 April") << "Ann"
-                                  << "30"
-                                  << "April"
-                                  << "1985"
-                                  << "" << 0;
-        QTest::newRow("31 May") << "Ann"
-                                << "31"
-                                << "May"
-                                << "1985"
-                                << "" << 0;
+        struct Row {
+            const char* label;
+            const char* name;
+            const char* day;
+            const char* month;
+            const char* year;
+            const char* message;
+            int icon;
+        };
+        const Row rows[] = {
+            {"empty name", "", "1", "January", "1900", noName, stop},
+            {"empty name, impossible date", "", "31", "April", "1985", noName, stop},
+            {"blanks-only name", "   ", "1", "January", "1900", "", 0},
+            {"29 Feb 1900 never existed", "Ann", "29", "February", "1900", february, info},
+            {"29 Feb 1901", "Ann", "29", "February", "1901", february, info},
+            {"29 Feb 2000", "Ann", "29", "February", "2000", "", 0},
+            {"29 Feb 1904", "Ann", "29", "February", "1904", "", 0},
+            {"30 Feb 2000", "Ann", "30", "February", "2000", february, info},
+            {"31 Feb 2000", "Ann", "31", "February", "2000", february, info},
+            {"31 April", "Ann", "31", "April", "1985", thirty, info},
+            {"31 June", "Ann", "31", "June", "1985", thirty, info},
+            {"31 September", "Ann", "31", "September", "1985", thirty, info},
+            {"31 November", "Ann", "31", "November", "1985", thirty, info},
+            {"30 April", "Ann", "30", "April", "1985", "", 0},
+            {"31 May", "Ann", "31", "May", "1985", "", 0},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.label) << QString(r.name) << QString(r.day) << QString(r.month)
+                                   << QString(r.year) << QString(r.message) << r.icon;
     }
     void validation()
     {
@@ -197,35 +174,14 @@ private slots:
         QCOMPARE(modCorvaneNumerology::Chart.Year, 1985);
     }
 
-    void menusAndLinksOpenTheirPages_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("Online Help") << "mnuOnline"
-                                     << "help-web-page";
-        QTest::newRow("Visit Us Online") << "mnuVisit"
-                                         << "home-page";
-        QTest::newRow("Check for Software Update") << "mnuUpdate"
-                                                   << "download-web-page";
-        QTest::newRow("Donate") << "mnuDonate"
-                                << "donate";
-        QTest::newRow("forum link") << "Label61"
-                                    << "home-page";
-        QTest::newRow("co-brand offer") << "lblCobrand"
-                                        << "co-brand";
-        QTest::newRow("full-brand offer") << "lblFullBrand"
-                                          << "fully-branded";
-    }
+    void menusAndLinksOpenTheirPages_data() { AddWebControlRows("Label61"); }
     void menusAndLinksOpenTheirPages()
     {
         QFETCH(QString, control);
         QFETCH(QString, key);
         ScriptedPlatform platform;
         frmMain* main = ShownMainWindow();
-        if (control.startsWith("mnu"))
-            Child<QAction>(main, qPrintable(control))->trigger();
-        else
-            QTest::mouseClick(Child<QLabel>(main, qPrintable(control)), Qt::LeftButton);
+        Activate(main, control);
         QCOMPARE(platform.urls.opened, QStringList{Page + key});
         QVERIFY(main->isVisible());
     }
