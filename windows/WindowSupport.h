@@ -4,10 +4,10 @@
 #include <QPointer>
 #include <QWidget>
 
-// "At most once, loaded when first touched, discarded when closed": the window held in
-// slot is created from its description when none exists and deleted when it closes.
 void EnsureResources();
 
+// "At most once, loaded when first touched, discarded when closed": the window held in
+// slot is created from its description when none exists and deleted when it closes.
 template <class Window> Window* LoadWindow(QPointer<Window>& slot)
 {
     if (!slot) {

@@ -57,3 +57,16 @@ inline void Activate(QWidget* window, const QString& control)
     else
         QTest::mouseClick(Child<QWidget>(window, qPrintable(control)), Qt::LeftButton);
 }
+
+// Triggers the window's About entry; true when the about window came up as the active
+// modal window (it is closed again at once).
+template <class AboutWindow> bool OpensAboutModally(QWidget* window)
+{
+    bool modal = false;
+    WhenModal([&] {
+        modal = QApplication::activeModalWidget() == AboutWindow::instance();
+        AboutWindow::instance()->close();
+    });
+    Child<QAction>(window, "mnuAbout")->trigger();
+    return modal;
+}

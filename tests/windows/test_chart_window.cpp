@@ -241,13 +241,7 @@ private slots:
     void aboutIsModal()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
-        bool modal = false;
-        WhenModal([&] {
-            modal = QApplication::activeModalWidget() == frmAbout::instance();
-            frmAbout::instance()->close();
-        });
-        Child<QAction>(chart, "mnuAbout")->trigger();
-        QVERIFY(modal);
+        QVERIFY(OpensAboutModally<frmAbout>(chart));
         QVERIFY(chart->isVisible());
     }
 

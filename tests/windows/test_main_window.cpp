@@ -194,13 +194,7 @@ private slots:
     void aboutIsModal()
     {
         frmMain* main = ShownMainWindow();
-        bool modal = false;
-        WhenModal([&] {
-            modal = QApplication::activeModalWidget() == frmAbout::instance();
-            frmAbout::instance()->close();
-        });
-        Child<QAction>(main, "mnuAbout")->trigger();
-        QVERIFY(modal);
+        QVERIFY(OpensAboutModally<frmAbout>(main));
         QVERIFY(main->isVisible());
     }
 
