@@ -2,10 +2,16 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QMessageBox>
+#include <QStandardPaths>
 
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <random>
 
 namespace Platform {
@@ -20,11 +26,20 @@ std::mt19937& Generator()
     return generator;
 }
 
+std::unique_ptr<QLockFile>& InstanceLock()
+{
+    static std::unique_ptr<QLockFile> lock;
+    return lock;
+}
+
 Answer RealShowMessage(const Message& message)
 {
+    // A lone carriage return separates lines in the program's messages; the box wants \n.
+    QString text = message.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QMessageBox box(
         message.icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-        ApplicationTitle, message.text,
+        ApplicationTitle, text,
         message.buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         QApplication::activeWindow());
     const int pressed = box.exec();
@@ -45,7 +60,38 @@ std::optional<QString> RealChooseFileToOpen(const OpenFileRequest& request)
     return dialog.selectedFiles().constFirst();
 }
 
+void RealEndProcess()
+{
+    // Windows and settings need nothing more: every setting is written when it is set.
+    InstanceLock().reset();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
 } // namespace
+
+bool AnotherInstanceRunning()
+{
+    std::unique_ptr<QLockFile>& lock = InstanceLock();
+    if (lock)
+        return false; // this process already holds it
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    if (user.isEmpty())
+        user = QDir::home().dirName();
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    auto candidate = std::make_unique<QLockFile>(folder + u'/' + program + u'-' + user + ".lock");
+    // Age alone never makes a lock stale: only a lock whose process is gone is.
+    candidate->setStaleLockTime(0);
+    if (candidate->tryLock(0)) {
+        lock = std::move(candidate);
+        return false;
+    }
+    // A folder we cannot write to says nothing about another copy: start anyway.
+    return candidate->error() == QLockFile::LockFailedError;
+}
 
 Services RealServices()
 {
@@ -53,8 +99,13 @@ Services RealServices()
     services.showMessage = RealShowMessage;
     services.chooseFileToOpen = RealChooseFileToOpen;
     services.today = [] { return QDate::currentDate(); };
-    services.clockSeed = [] { return static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()); };
-    services.endProcess = [] { std::exit(0); };
+    services.seedRandomFromClock = [] {
+        Generator().seed(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+    };
+    services.randomFraction = [] {
+        return std::uniform_real_distribution<double>(0.0, 1.0)(Generator());
+    };
+    services.endProcess = RealEndProcess;
     return services;
 }
 
@@ -73,9 +124,9 @@ std::optional<QString> ChooseFileToOpen(const OpenFileRequest& request)
 
 QDate Today() { return Current().today(); }
 
-void SeedRandomFromClock() { Generator().seed(Current().clockSeed()); }
+void SeedRandomFromClock() { Current().seedRandomFromClock(); }
 
-double RandomFraction() { return std::uniform_real_distribution<double>(0.0, 1.0)(Generator()); }
+double RandomFraction() { return Current().randomFraction(); }
 
 void EndProcess() { Current().endProcess(); }
 

@@ -40,15 +40,20 @@ QDate Today();
 void SeedRandomFromClock();
 double RandomFraction(); // 0 <= r < 1
 
-// Ends the process at once; never returns in the program.
+// Ends the process at once with exit code 0; never returns in the program.
 void EndProcess();
+
+// True when another copy of the program runs for this user. Otherwise this process now
+// holds the per-user lock until EndProcess (or a crash, after which the lock is stale).
+bool AnotherInstanceRunning();
 
 // What the services above call. Defaults are the real Qt calls; tests swap them.
 struct Services {
     std::function<Answer(const Message&)> showMessage;
     std::function<std::optional<QString>(const OpenFileRequest&)> chooseFileToOpen;
     std::function<QDate()> today;
-    std::function<unsigned()> clockSeed;
+    std::function<void()> seedRandomFromClock;
+    std::function<double()> randomFraction;
     std::function<void()> endProcess;
 };
 

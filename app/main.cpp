@@ -1,6 +1,9 @@
 #include "CoBrand.h"
 #include "Platform.h"
+#include "Settings.h"
+#include "WindowSlot.h"
 #include "frmMain.h"
+#include "modHelp.h"
 
 #include <QApplication>
 
@@ -8,9 +11,16 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("halden-corvane-numerology"));
+    EnsureResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
 
+    if (Platform::AnotherInstanceRunning()) {
+        Platform::ShowMessage({QStringLiteral("Application is already running")});
+        modHelp::CloseAllAndEnd();
+        return 0; // not reached: the line above ends the process
+    }
     Platform::SeedRandomFromClock();
+    modHelp::CheckUpdateReminder();
     frmMain* main = frmMain::instance();
     main->show();
     CoBrand_Randomize(main->cobrandLabel(), main->fullBrandLabel());

@@ -1,6 +1,10 @@
 #include "modHelp.h"
 
+#include "Platform.h"
+#include "WindowSlot.h"
+
 #include <QDesktopServices>
+#include <QPointer>
 #include <QUrl>
 
 namespace modHelp {
@@ -25,5 +29,24 @@ void OpenDonatePage() { OpenSitePage(QStringLiteral("donate")); }
 void OpenCoBrandPage() { OpenSitePage(QStringLiteral("co-brand")); }
 void OpenFullBrandPage() { OpenSitePage(QStringLiteral("fully-branded")); }
 void OpenCataloguePage() { OpenSitePage(QStringLiteral("quillmeresoftwares")); }
+
+void CloseAllAndEnd()
+{
+    // Counts the passes, so that a pass can tell when a closing step has run a newer one to
+    // the end; in the program that inner pass never returns.
+    static int passes = 0;
+    const int pass = ++passes;
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : LoadedWindows::OldestFirst())
+        windows << window;
+    for (const QPointer<QWidget>& window : windows) {
+        if (passes != pass)
+            return;
+        if (window && LoadedWindows::OldestFirst().contains(window))
+            window->close(); // never refused; a window that fails to close ends with the rest
+    }
+    if (passes == pass)
+        Platform::EndProcess();
+}
 
 } // namespace modHelp

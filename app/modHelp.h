@@ -1,5 +1,6 @@
 #pragma once
-// Links to the product web site: every page is the page script plus "?page=<key>".
+// Links to the product web site (every page is the page script plus "?page=<key>"), and
+// the program's end.
 
 #include <QString>
 
@@ -18,5 +19,10 @@ void OpenDonatePage();
 void OpenCoBrandPage();
 void OpenFullBrandPage();
 void OpenCataloguePage();
+
+// Closes every loaded window, oldest first, each through its own closing step, then ends the
+// process with exit code 0. A closing step may call it again: that inner call finishes the
+// job, and the outer one goes no further.
+void CloseAllAndEnd();
 
 } // namespace modHelp

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          xdg-utils fonts-dejavu-core)
+          xdg-utils fonts-dejavu-core fonts-liberation2)
 if [ "${1:-}" = test ]; then
   packages+=(xvfb xdotool x11-utils imagemagick)
 fi

@@ -4,10 +4,6 @@
 #include "modHelp.h"
 #include "ui_frmAbout.h"
 
-namespace {
-QPointer<frmAbout> loaded;
-}
-
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
@@ -18,10 +14,6 @@ frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 }
 
 frmAbout::~frmAbout() = default;
-
-frmAbout* frmAbout::instance() { return LoadWindow(loaded); }
-
-bool frmAbout::isLoaded() { return !loaded.isNull(); }
 
 void frmAbout::ShowModal()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowSupport.h"
+#include "WindowSlot.h"
 
 #include <QDialog>
 
@@ -11,19 +11,16 @@ class frmAbout;
 }
 
 // Name, version, a short description and two links to the product web site.
-class frmAbout : public QDialog {
+class frmAbout : public QDialog, public WindowSlot<frmAbout> {
     Q_OBJECT
 public:
     ~frmAbout() override;
 
-    // The about window, created from its description when none exists.
-    static frmAbout* instance();
-    static bool isLoaded();
     // Shows it modally; returns once it has been closed.
     static void ShowModal();
 
 private:
-    friend frmAbout* LoadWindow<frmAbout>(QPointer<frmAbout>&);
+    friend class WindowSlot<frmAbout>;
     frmAbout();
 
     void cmdOK_Click();

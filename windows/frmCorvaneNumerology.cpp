@@ -2,19 +2,18 @@
 
 #include "ClipboardGuard.h"
 #include "Reading.h"
+#include "WindowSupport.h"
 #include "frmAbout.h"
 #include "frmMain.h"
+#include "frmNagScreen2.h"
 #include "modCorvaneNumerology.h"
 #include "modHelp.h"
 #include "ui_frmCorvaneNumerology.h"
 
+#include <QCloseEvent>
 #include <QTextCursor>
 
 using namespace modCorvaneNumerology;
-
-namespace {
-QPointer<frmCorvaneNumerology> loaded;
-}
 
 frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvaneNumerology>())
 {
@@ -50,10 +49,6 @@ frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvan
 
 frmCorvaneNumerology::~frmCorvaneNumerology() = default;
 
-frmCorvaneNumerology* frmCorvaneNumerology::instance() { return LoadWindow(loaded); }
-
-bool frmCorvaneNumerology::isLoaded() { return !loaded.isNull(); }
-
 void frmCorvaneNumerology::ShowNumberPage() { ui->Frame1->raise(); }
 
 void frmCorvaneNumerology::ShowReadingPage() { ui->Frame2->raise(); }
@@ -78,7 +73,17 @@ void frmCorvaneNumerology::SetCaption(const QString& title)
 void frmCorvaneNumerology::cmdBack_Click()
 {
     frmMain::instance()->show();
+    closingForBack = true;
     close();
+    if (frmNagScreen2* farewell = frmNagScreen2::loaded())
+        farewell->hide();
+}
+
+void frmCorvaneNumerology::closeEvent(QCloseEvent* event)
+{
+    if (!closingForBack)
+        frmNagScreen2::instance()->ShowFarewell();
+    event->accept();
 }
 
 void frmCorvaneNumerology::cmdExit_Click() { close(); }

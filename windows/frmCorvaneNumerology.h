@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowSupport.h"
+#include "WindowSlot.h"
 
 #include <QMainWindow>
 
@@ -15,20 +15,19 @@ class frmCorvaneNumerology;
 
 // The chart window: the number page (Frame1) and the comprehensive reading (Frame2),
 // two pages in one rectangle, brought to the front in turn.
-class frmCorvaneNumerology : public QMainWindow {
+class frmCorvaneNumerology : public QMainWindow, public WindowSlot<frmCorvaneNumerology> {
     Q_OBJECT
 public:
     ~frmCorvaneNumerology() override;
 
-    // The chart window, created hidden from its description when none exists.
-    static frmCorvaneNumerology* instance();
-    static bool isLoaded();
-
     void ShowNumberPage();
     void ShowReadingPage();
 
+protected:
+    void closeEvent(QCloseEvent* event) override; // Form_Unload
+
 private:
-    friend frmCorvaneNumerology* LoadWindow<frmCorvaneNumerology>(QPointer<frmCorvaneNumerology>&);
+    friend class WindowSlot<frmCorvaneNumerology>;
     friend void FillChartWindow();
     friend void ComposeReading();
     frmCorvaneNumerology();
@@ -39,6 +38,7 @@ private:
     void mnuAbout_Click();
 
     std::unique_ptr<Ui::frmCorvaneNumerology> ui;
+    bool closingForBack = false; // Back (button or menu) leads to the main window instead
     // Label 2k names a number and 2k+1 shows it: 0/1 Soul, 2/3 Karma, 4/5 Gift,
     // 6/7 Knowledge, 8/9 Path.
     std::array<QLabel*, 10> lblLabel{};

@@ -3,15 +3,17 @@
 #include "DateRules.h"
 #include "Platform.h"
 #include "TextRules.h"
+#include "WindowSupport.h"
 #include "frmAbout.h"
 #include "frmCorvaneNumerology.h"
+#include "frmNagScreen2.h"
 #include "modCorvaneNumerology.h"
 #include "modHelp.h"
 #include "ui_frmMain.h"
 
-namespace {
-QPointer<frmMain> loaded;
+#include <QCloseEvent>
 
+namespace {
 const char* const MonthNames[] = {"January",   "February", "March",    "April",
                                   "May",       "June",     "July",     "August",
                                   "September", "October",  "November", "December"};
@@ -38,10 +40,6 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 }
 
 frmMain::~frmMain() = default;
-
-frmMain* frmMain::instance() { return LoadWindow(loaded); }
-
-bool frmMain::isLoaded() { return !loaded.isNull(); }
 
 QWidget* frmMain::cobrandLabel() const { return ui->lblCobrand; }
 
@@ -97,8 +95,21 @@ void frmMain::cmdNext_Click()
     frmCorvaneNumerology* chart = frmCorvaneNumerology::instance();
     chart->ShowNumberPage();
     chart->show();
+    closingForReading = true;
     close();
     // From here on this window is closed: no control of it may be touched.
+}
+
+// Leaving the main window leads to the farewell window, except when a reading replaces it:
+// then the farewell window is only loaded, hidden, so it never flashes over the chart.
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    frmNagScreen2* farewell = frmNagScreen2::instance();
+    if (closingForReading)
+        farewell->hide();
+    else
+        farewell->ShowFarewell();
+    event->accept();
 }
 
 void frmMain::mnuExit_Click() { close(); }

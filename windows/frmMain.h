@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowSupport.h"
+#include "WindowSlot.h"
 
 #include <QMainWindow>
 
@@ -11,14 +11,10 @@ class frmMain;
 }
 
 // The input window: a name, a date of birth from three lists, and the reading button.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public WindowSlot<frmMain> {
     Q_OBJECT
 public:
     ~frmMain() override;
-
-    // The main window, created (and its lists filled) when none exists.
-    static frmMain* instance();
-    static bool isLoaded();
 
     // True when name and date may be used; otherwise the user has been told why.
     bool ValidateInput();
@@ -27,8 +23,11 @@ public:
     QWidget* cobrandLabel() const;
     QWidget* fullBrandLabel() const;
 
+protected:
+    void closeEvent(QCloseEvent* event) override; // Form_Unload
+
 private:
-    friend frmMain* LoadWindow<frmMain>(QPointer<frmMain>&);
+    friend class WindowSlot<frmMain>;
     frmMain();
 
     void Form_Load();
@@ -36,4 +35,5 @@ private:
     void mnuAbout_Click();
 
     std::unique_ptr<Ui::frmMain> ui;
+    bool closingForReading = false; // the chart window takes over; the farewell waits hidden
 };

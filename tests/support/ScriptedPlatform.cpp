@@ -17,6 +17,22 @@ UrlRecorder::~UrlRecorder()
 
 void UrlRecorder::open(const QUrl& url) { opened << url.toString(); }
 
+Platform::Services UnscriptedServices()
+{
+    Platform::Services services = Platform::RealServices();
+    services.showMessage = [](const Platform::Message& message) {
+        QTest::qFail(qPrintable("unscripted message box: " + message.text), __FILE__, __LINE__);
+        return message.buttons == Platform::Buttons::Ok ? Platform::Answer::Ok
+                                                        : Platform::Answer::No;
+    };
+    services.chooseFileToOpen = [](const Platform::OpenFileRequest& request) {
+        QTest::qFail(qPrintable("unscripted file dialog: " + request.title), __FILE__, __LINE__);
+        return std::optional<QString>{};
+    };
+    services.endProcess = [] { QTest::qFail("unscripted process end", __FILE__, __LINE__); };
+    return services;
+}
+
 ScriptedPlatform::ScriptedPlatform()
 {
     Platform::Services& services = Platform::Current();
@@ -42,13 +58,23 @@ ScriptedPlatform::ScriptedPlatform()
         return path.isNull() ? std::nullopt : std::make_optional(path);
     };
     services.today = [this] { return today; };
-    services.clockSeed = [this] { return clockSeed; };
+    services.seedRandomFromClock = [this] {
+        ++seedCount;
+        generator.seed(clockSeed);
+    };
+    services.randomFraction = [this] {
+        if (draws.empty())
+            return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+        const double fraction = draws.front();
+        draws.pop_front();
+        return fraction;
+    };
     services.endProcess = [this] { ++endCount; };
 }
 
 ScriptedPlatform::~ScriptedPlatform()
 {
-    if (!answers.empty() || !files.empty())
+    if (!answers.empty() || !files.empty() || !draws.empty())
         QTest::qFail("scripted answers left unused", __FILE__, __LINE__);
-    Platform::Current() = Platform::RealServices();
+    Platform::Current() = UnscriptedServices();
 }

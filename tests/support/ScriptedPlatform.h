@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <optional>
+#include <random>
 
 // Catches every web address the program opens, instead of a browser.
 class UrlRecorder : public QObject {
@@ -24,25 +25,34 @@ public slots:
     void open(const QUrl& url);
 };
 
+// Installed by the shared test main for the whole process: any message box, file dialog or
+// process end outside a ScriptedPlatform's life fails the running test instead of blocking.
+Platform::Services UnscriptedServices();
+
 class ScriptedPlatform {
 public:
     ScriptedPlatform();
-    ~ScriptedPlatform();
+    ~ScriptedPlatform(); // fails the test if scripted answers were left unused
     ScriptedPlatform(const ScriptedPlatform&) = delete;
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
     void answerNext(Platform::Answer answer) { answers.push_back(answer); }
     void chooseNext(const QString& path) { files.push_back(path); }
     void cancelNextDialog() { files.push_back(QString()); }
+    // The next random fraction; unscripted draws come from a generator seeded with clockSeed.
+    void drawNext(double fraction) { draws.push_back(fraction); }
 
     QList<Platform::Message> messages;        // every message box shown, in order
     QList<Platform::OpenFileRequest> dialogs; // every file dialog shown
     QDate today{2026, 12, 10};
     unsigned clockSeed = 1;
-    int endCount = 0; // how often the process would have ended
+    int seedCount = 0; // how often the generator was re-seeded from the clock
+    int endCount = 0;  // how often the process would have ended
     UrlRecorder urls;
 
 private:
     std::deque<Platform::Answer> answers;
     std::deque<QString> files; // a null text stands for Cancel
+    std::deque<double> draws;
+    std::mt19937 generator;
 };

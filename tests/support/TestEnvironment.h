@@ -2,6 +2,8 @@
 // Every test run gets its own HOME, config and runtime folders, so no test sees or
 // changes a real user's settings or instance lock.
 
+#include "ScriptedPlatform.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,6 +30,7 @@ struct TestEnvironment {
     {                                                                                              \
         TestEnvironment environment;                                                               \
         QApplication app(argc, argv);                                                              \
+        Platform::Current() = UnscriptedServices();                                                \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \

@@ -1,6 +1,10 @@
 #pragma once
 // Helpers for driving the real windows in tests.
 
+#include "ScriptedPlatform.h"
+#include "WindowSlot.h"
+#include "modHelp.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -24,10 +28,15 @@ inline void FlushDeletes()
     QCoreApplication::processEvents();
 }
 
+// Ends the program's windows the way the program does; a closing step may load the farewell
+// window during a pass, so a later pass closes that too.
 inline void CloseAllWindows()
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        window->close();
+    ScriptedPlatform ending; // the end of the process is expected here
+    for (int pass = 0; pass < 3 && !LoadedWindows::OldestFirst().isEmpty(); ++pass)
+        modHelp::CloseAllAndEnd();
+    if (!LoadedWindows::OldestFirst().isEmpty())
+        qFatal("windows stay loaded after CloseAllAndEnd");
     FlushDeletes();
 }
 

@@ -4,6 +4,7 @@
 #include "frmAbout.h"
 #include "frmCorvaneNumerology.h"
 #include "frmMain.h"
+#include "frmNagScreen2.h"
 #include "modCorvaneNumerology.h"
 
 #include <QAction>
@@ -193,13 +194,13 @@ private slots:
         QVERIFY(frmCorvaneNumerology::isLoaded() && chart->isVisible());
     }
 
-    void exitClosesTheChart()
+    void exitLeadsToTheFarewellWindow()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
         QTest::mouseClick(Child<QPushButton>(chart, "cmdExit"), Qt::LeftButton);
-        FlushDeletes();
         QVERIFY(!frmCorvaneNumerology::isLoaded());
         QVERIFY(!frmMain::isLoaded());
+        QVERIFY(frmNagScreen2::instance()->isVisible());
     }
 
     void longNameStaysVisible()

@@ -4,6 +4,7 @@
 #include "frmAbout.h"
 #include "frmCorvaneNumerology.h"
 #include "frmMain.h"
+#include "frmNagScreen2.h"
 #include "modCorvaneNumerology.h"
 
 #include <QAction>
@@ -198,12 +199,12 @@ private slots:
         QVERIFY(main->isVisible());
     }
 
-    void exitClosesTheWindow()
+    void exitLeadsToTheFarewellWindow()
     {
         frmMain* main = ShownMainWindow();
         Child<QAction>(main, "mnuExit")->trigger();
-        FlushDeletes();
         QVERIFY(!frmMain::isLoaded());
+        QVERIFY(frmNagScreen2::isLoaded() && frmNagScreen2::instance()->isVisible());
     }
 };
 

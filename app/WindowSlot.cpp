@@ -1,0 +1,70 @@
+#include "WindowSlot.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QPointer>
+
+namespace {
+
+// Forgets a window when it receives its close event. The program's windows never refuse a
+// close, so the event is the moment the window stops being loaded; its deletion comes later.
+class CloseWatcher : public QObject {
+public:
+    QList<QPointer<QWidget>> windows;
+
+    void forget(QObject* window)
+    {
+        windows.removeIf(
+            [window](const QPointer<QWidget>& w) { return w.isNull() || w == window; });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close)
+            forget(watched);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+CloseWatcher& Watcher()
+{
+    static CloseWatcher watcher;
+    return watcher;
+}
+
+} // namespace
+
+// The pictures live in a static library, whose resources are not registered by themselves.
+void EnsureResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace LoadedWindows {
+
+QList<QWidget*> OldestFirst()
+{
+    QList<QWidget*> loaded;
+    for (const QPointer<QWidget>& window : Watcher().windows)
+        if (window)
+            loaded << window.data();
+    return loaded;
+}
+
+void Add(QWidget* window)
+{
+    CloseWatcher& watcher = Watcher();
+    watcher.windows << window;
+    window->installEventFilter(&watcher);
+    // A dialog that ends with done() (Escape, accept, reject) closes without a close event.
+    if (auto* dialog = qobject_cast<QDialog*>(window))
+        QObject::connect(dialog, &QDialog::finished, &watcher,
+                         [dialog] { Watcher().forget(dialog); });
+}
+
+} // namespace LoadedWindows

@@ -1,0 +1,44 @@
+#pragma once
+// "At most once, loaded when first touched, discarded when closed": every window of the
+// program derives from WindowSlot<itself>, which creates it from its description when none
+// is loaded and forgets it the moment it closes. The loaded windows are kept in creation
+// order for CloseAllAndEnd.
+
+#include <QList>
+#include <QWidget>
+
+namespace LoadedWindows {
+// The windows that are loaded now, oldest first.
+QList<QWidget*> OldestFirst();
+// Called once for each new window: registers it and forgets it when it closes.
+void Add(QWidget* window);
+} // namespace LoadedWindows
+
+// Registers the program's compiled-in pictures (icons); needed once before the first use.
+void EnsureResources();
+
+template <class Window> class WindowSlot {
+public:
+    // The loaded window, or a new one created (hidden) from its description.
+    static Window* instance()
+    {
+        if (Window* window = loaded())
+            return window;
+        EnsureResources();
+        auto* window = new Window();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        LoadedWindows::Add(window);
+        return window;
+    }
+
+    // The loaded window, or nullptr; never creates one.
+    static Window* loaded()
+    {
+        for (QWidget* window : LoadedWindows::OldestFirst())
+            if (auto* match = qobject_cast<Window*>(window))
+                return match;
+        return nullptr;
+    }
+
+    static bool isLoaded() { return loaded() != nullptr; }
+};

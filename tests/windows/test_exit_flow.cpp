@@ -1,0 +1,220 @@
+#include "ScriptedPlatform.h"
+#include "TestEnvironment.h"
+#include "WindowTesting.h"
+#include "frmAbout.h"
+#include "frmCorvaneNumerology.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
+#include "modHelp.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWindow>
+
+namespace {
+
+// The loaded windows by class name, split into the shown and the hidden ones.
+QStringList Loaded(bool visible)
+{
+    QStringList names;
+    for (QWidget* window : LoadedWindows::OldestFirst())
+        if (window->isVisible() == visible)
+            names << QString::fromLatin1(window->metaObject()->className());
+    names.sort();
+    return names;
+}
+
+// The close box of the window's frame, as the window system reports it.
+void CloseBox(QWidget* window)
+{
+    QWindow* frame = window->windowHandle();
+    if (!frame)
+        qFatal("%s has no native window", window->metaObject()->className());
+    QCloseEvent event; // what the window system sends to the native window
+    QCoreApplication::sendEvent(frame, &event);
+}
+
+frmCorvaneNumerology* AskForReading()
+{
+    frmMain* main = frmMain::instance();
+    main->show();
+    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Ann"));
+    Child<QComboBox>(main, "cboYear")->setCurrentIndex(85);
+    QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    return frmCorvaneNumerology::instance();
+}
+
+// Records the order in which watched windows receive their close event.
+class CloseRecorder : public QObject {
+public:
+    QStringList closed;
+    void watch(QWidget* window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close)
+            closed << QString::fromLatin1(watched->metaObject()->className());
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+class TestExitFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { CloseAllWindows(); }
+
+    void windowsOnScreen_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::addColumn<QStringList>("visible");
+        QTest::addColumn<QStringList>("hidden");
+        const QStringList none;
+        const QStringList main{"frmMain"}, chart{"frmCorvaneNumerology"}, farewell{"frmNagScreen2"};
+        QTest::newRow("start-up") << "start" << main << none;
+        QTest::newRow("a reading") << "reading" << chart << farewell;
+        QTest::newRow("Back button") << "reading, cmdBack" << main << farewell;
+        QTest::newRow("File > Back") << "reading, mnuBack" << main << farewell;
+        QTest::newRow("main: File > Exit") << "start, mnuExit" << farewell << none;
+        QTest::newRow("main: close box") << "start, close box" << farewell << none;
+        QTest::newRow("chart: File > Exit") << "reading, mnuExit" << farewell << none;
+        QTest::newRow("chart: Exit button") << "reading, cmdExit" << farewell << none;
+        QTest::newRow("chart: close box") << "reading, close box" << farewell << none;
+        QTest::newRow("Back, then close box of the new main window")
+            << "reading, cmdBack, close box" << farewell << none;
+        QTest::newRow("about window opened and closed") << "start, about" << main << none;
+    }
+    void windowsOnScreen()
+    {
+        QFETCH(QString, road);
+        QFETCH(QStringList, visible);
+        QFETCH(QStringList, hidden);
+        ScriptedPlatform platform;
+        QWidget* current = nullptr;
+        for (const QString& step : road.split(QStringLiteral(", "))) {
+            if (step == "start") {
+                current = frmMain::instance();
+                current->show();
+            } else if (step == "reading") {
+                current = AskForReading();
+            } else if (step == "close box") {
+                CloseBox(current);
+            } else if (step == "about") {
+                QVERIFY(OpensAboutModally<frmAbout>(current));
+            } else {
+                Activate(current, step); // a menu entry or a button
+                if (step == "cmdBack" || step == "mnuBack")
+                    current = frmMain::instance();
+            }
+        }
+        QCOMPARE(Loaded(true), visible);
+        QCOMPARE(Loaded(false), hidden);
+        QCOMPARE(platform.endCount, 0);
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void closingTheFarewellWindowEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Exit button") << "cmdClose";
+        QTest::newRow("close box") << "close box";
+    }
+    void closingTheFarewellWindowEndsTheProgram()
+    {
+        QFETCH(QString, how);
+        ScriptedPlatform platform;
+        AskForReading();
+        CloseBox(frmCorvaneNumerology::instance()); // leave the chart: the farewell comes up
+        frmNagScreen2* farewell = frmNagScreen2::instance();
+        QVERIFY(farewell->isVisible());
+        if (how == "close box")
+            CloseBox(farewell);
+        else
+            QTest::mouseClick(Child<QPushButton>(farewell, "cmdClose"), Qt::LeftButton);
+        QCOMPARE(platform.endCount, 1);
+        QVERIFY(LoadedWindows::OldestFirst().isEmpty());
+        QVERIFY(!farewell->isVisible());
+    }
+
+    void closeAllAndEndClosesOldestFirstAndEndsOnce()
+    {
+        ScriptedPlatform platform;
+        CloseRecorder recorder;
+        // Created in this order: main, then (by the reading) chart and farewell, then about.
+        frmMain* main = frmMain::instance();
+        recorder.watch(main);
+        AskForReading();
+        recorder.watch(frmCorvaneNumerology::instance());
+        recorder.watch(frmNagScreen2::instance());
+        frmAbout* about = frmAbout::instance();
+        recorder.watch(about);
+        QCOMPARE(Loaded(false) + Loaded(true),
+                 QStringList({"frmAbout", "frmNagScreen2", "frmCorvaneNumerology"}));
+
+        // The chart's closing step shows the farewell window, whose closing step runs an
+        // inner pass; that pass closes what is left and ends, and the outer pass stops.
+        modHelp::CloseAllAndEnd();
+        QCOMPARE(recorder.closed,
+                 QStringList({"frmMain", "frmCorvaneNumerology", "frmNagScreen2", "frmAbout"}));
+        QCOMPARE(platform.endCount, 1);
+        QVERIFY(LoadedWindows::OldestFirst().isEmpty());
+    }
+
+    void aWindowOpenedWhileEndingDoesNotKeepTheProgramAlive()
+    {
+        ScriptedPlatform platform;
+        frmMain::instance()->show();
+        // Closing the main window loads and shows the farewell window during the pass.
+        modHelp::CloseAllAndEnd();
+        QCOMPARE(platform.endCount, 1);
+        QVERIFY(!frmMain::isLoaded());
+    }
+
+    void aClosedWindowIsForgottenAtOnce()
+    {
+        frmMain* first = frmMain::instance();
+        first->show();
+        ScriptedPlatform platform;
+        first->close(); // its deferred delete has not run yet
+        QVERIFY(!frmMain::isLoaded());
+        frmMain* second = frmMain::instance();
+        QVERIFY(second != first);
+        QVERIFY(Child<QLineEdit>(second, "txtName")->text().isEmpty());
+        QCOMPARE(LoadedWindows::OldestFirst(),
+                 (QList<QWidget*>{frmNagScreen2::instance(), second}));
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("shown"); // the window on screen afterwards
+        QTest::newRow("Exit") << "cmdExit"
+                              << "frmNagScreen2";
+        QTest::newRow("Back") << "cmdBack"
+                              << "frmMain";
+        QTest::newRow("Comprehensive Reading") << "cmdComprehensive"
+                                               << "frmCorvaneNumerology";
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, shown);
+        ScriptedPlatform platform;
+        frmCorvaneNumerology* chart = AskForReading();
+        QVERIFY(QTest::qWaitForWindowActive(chart));
+        auto* target = Child<QPushButton>(chart, qPrintable(button));
+        bool clicked = false;
+        connect(target, &QPushButton::clicked, this, [&clicked] { clicked = true; });
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+        QVERIFY(clicked);
+        QCOMPARE(Loaded(true), QStringList{shown});
+    }
+};
+
+HCN_TEST_MAIN(TestExitFlow)
+#include "test_exit_flow.moc"

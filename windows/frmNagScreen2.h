@@ -1,0 +1,41 @@
+#pragma once
+
+#include "WindowSlot.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class frmNagScreen2;
+}
+
+// The four support appeals; one is drawn each time the farewell window is created.
+extern const std::array<const char*, 4> SupportAppeal;
+
+// The farewell window: a support appeal, the maker's other programs and the refer-a-friend
+// form. It stays above ordinary windows, and closing it in any way ends the program.
+class frmNagScreen2 : public QWidget, public WindowSlot<frmNagScreen2> {
+    Q_OBJECT
+public:
+    ~frmNagScreen2() override;
+
+    // Brings the window up as the active one, with Exit holding the focus.
+    void ShowFarewell();
+
+protected:
+    void closeEvent(QCloseEvent* event) override; // Form_Unload
+
+private:
+    friend class WindowSlot<frmNagScreen2>;
+    frmNagScreen2();
+
+    void Form_Load();
+    void FitCatalogueLink();
+    void cmdClose_Click();
+    void Check1_Click(bool checked);
+    void lblGoToHome_Click();
+
+    std::unique_ptr<Ui::frmNagScreen2> ui;
+};
