@@ -16,6 +16,7 @@ set -euo pipefail
     TITLE_MESSAGE='^Halden Corvane Numerology$'
     MAIN_WIDTH=482 MAIN_HEIGHT=306
     CHART_WIDTH=651 CHART_HEIGHT=440
+    FAREWELL_WIDTH=741 FAREWELL_HEIGHT=315
 }
 
 E2E_TMP=
@@ -119,13 +120,14 @@ start_app() {
         HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config" \
         XDG_CACHE_HOME="$E2E_TMP/home/.cache" XDG_DATA_HOME="$E2E_TMP/home/.local/share" \
         XDG_RUNTIME_DIR="$E2E_TMP/runtime" BROWSER="$E2E_TMP/browser" \
-        "$E2E_APP" >"$E2E_TMP/app.out" 2>"$E2E_TMP/app.err" </dev/null &
+        "$E2E_APP" >>"$E2E_TMP/app.out" 2>>"$E2E_TMP/app.err" </dev/null &
     APP_PID=$!
 }
 
 app_gone() { ! kill -0 "$APP_PID" 2>/dev/null || is_zombie "$APP_PID"; }
 
-# expect_app_exit <seconds>: the program ends by itself, with status 0.
+# expect_app_exit <seconds>: the program ends by itself, with status 0. Every program
+# start appends its output to the same two files.
 expect_app_exit() {
     wait_until "$1" "the program to end" app_gone
     local status=0

@@ -1,4 +1,4 @@
-# A whole session: two readings, their two pages, a help link, Back and Exit.
+# A whole session: two readings, their two pages, a help link, Back, Exit and the farewell.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 forget_screenshots chart-1985-numbers.png chart-1985-reading.png chart-2000-numbers.png chart-2000-reading.png
@@ -109,7 +109,17 @@ ok "the reading of 1 January 2000 has no Gift section"
 
 keys shift+Tab shift+Tab space # back past Back to Exit
 wait_closed "$chart" "the chart window"
+farewell=$(wait_window "the farewell window" "$TITLE_WINDOW" $FAREWELL_WIDTH)
+expect_size "$farewell" "the farewell window" $FAREWELL_WIDTH $FAREWELL_HEIGHT
+expect_no_window "chart window" "$TITLE_WINDOW" $CHART_WIDTH
+ok "Exit in the chart window brings up the farewell window"
+
+# Exit holds the focus there, so Enter ends the program.
+focus "$farewell"
+started=$(date +%s%N)
+keys Return
 expect_app_exit 10
-ok "Exit ends the program"
+echo "# from Enter on the farewell window to the end of the process: $((($(date +%s%N) - started) / 1000000)) ms"
+ok "Enter on the farewell window ends the program with status 0"
 
 expect_quiet_app
