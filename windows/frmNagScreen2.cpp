@@ -41,10 +41,9 @@ frmNagScreen2::frmNagScreen2() : ui(std::make_unique<Ui::frmNagScreen2>())
     SetTextColour(ui->lblGoToHome, QColor(255, 255, 0));
     SetFont(ui->Label3, "Verdana", 12);
     SetTextColour(ui->Label3, white);
-    for (QWidget* field :
-         {static_cast<QWidget*>(ui->txtName), static_cast<QWidget*>(ui->txtEmail),
-          static_cast<QWidget*>(ui->txtFriendEmail), static_cast<QWidget*>(ui->txtFriendName),
-          static_cast<QWidget*>(ui->txtMessage)}) {
+    const std::initializer_list<QWidget*> fields = {ui->txtName, ui->txtEmail, ui->txtFriendEmail,
+                                                    ui->txtFriendName, ui->txtMessage};
+    for (QWidget* field : fields) {
         SetFont(field, "MS Sans Serif", 11);
         SetTextColour(field, Qt::black);
     }

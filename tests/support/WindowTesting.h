@@ -40,6 +40,17 @@ inline void CloseAllWindows()
     FlushDeletes();
 }
 
+// The names of the controls that the Tab key visits, starting from the focused one.
+inline QStringList TabWalk(int steps)
+{
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    return visited;
+}
+
 // Runs action as soon as the event loop of a modal window is running.
 template <class Action> void WhenModal(Action action) { QTimer::singleShot(0, qApp, action); }
 
