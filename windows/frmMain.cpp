@@ -2,6 +2,7 @@
 
 #include "DateRules.h"
 #include "Platform.h"
+#include "SavedReading.h"
 #include "TextRules.h"
 #include "WindowSupport.h"
 #include "frmAbout.h"
@@ -24,6 +25,7 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
     ui->setupUi(this);
 
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenOnlineHelpPage);
@@ -98,6 +100,39 @@ void frmMain::cmdNext_Click()
     closingForReading = true;
     close();
     // From here on this window is closed: no control of it may be touched.
+}
+
+void frmMain::cmdOpen_Click()
+{
+    const std::optional<QString> chosen = Platform::ChooseFileToOpen(
+        {QStringLiteral("Select the source file"),
+         QStringLiteral("Halden Free Numerology Pro (*.num)"), QStringLiteral("num")});
+    if (!chosen)
+        return;
+    const auto refuse = [] {
+        Platform::ShowMessage({QStringLiteral("Please Check The File."), Platform::Icon::Critical});
+    };
+    if (!chosen->endsWith(QLatin1String("num"))) // letter case counts: "NUM" is refused
+        return refuse();
+
+    // All or nothing: a file that does not name a date of the lists changes none of them,
+    // so no reading is ever shown for a date the file does not hold.
+    const std::optional<SavedDate> saved = ReadSavedReading(*chosen);
+    if (!saved)
+        return refuse();
+    const int month = ui->cboMonth->findText(saved->month);
+    const int day = ui->cboDate->findText(saved->day);
+    const int year = ui->cboYear->findText(saved->year);
+    if (month < 0 || day < 0 || year < 0)
+        return refuse();
+    ui->cboMonth->setCurrentIndex(month);
+    ui->cboDate->setCurrentIndex(day);
+    ui->cboYear->setCurrentIndex(year);
+
+    cmdNext_Click();
+    // The reading may have closed this window: only the farewell window is touched now.
+    if (frmNagScreen2* farewell = frmNagScreen2::loaded())
+        farewell->hide();
 }
 
 // Leaving the main window leads to the farewell window, except when a reading replaces it:

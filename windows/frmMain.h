@@ -19,6 +19,8 @@ public:
     // True when name and date may be used; otherwise the user has been told why.
     bool ValidateInput();
     void cmdNext_Click();
+    // Sets the date lists from a saved reading the user picks, then runs the reading.
+    void cmdOpen_Click();
 
     QWidget* cobrandLabel() const;
     QWidget* fullBrandLabel() const;
