@@ -1,13 +1,34 @@
 #include "frmNagScreen2.h"
 
 #include "Platform.h"
+#include "TextRules.h"
 #include "WindowSupport.h"
 #include "modHelp.h"
+#include "modTellAFriend.h"
 #include "ui_frmNagScreen2.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 
 #include <cmath>
+
+namespace {
+
+void ShowError(const char* text)
+{
+    Platform::ShowMessage(Platform::Message{QString::fromLatin1(text), Platform::Icon::Critical});
+}
+
+// Focus that leaves or returns with the whole window (a message box opening over it, a menu
+// popping up) is no move between the controls, so the field rules leave it alone.
+bool MovesBetweenControls(const QEvent* event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
 
 const std::array<const char*, 4> SupportAppeal = {
     "Programs like this one can only be created and maintained with your support. The best way to "
@@ -56,10 +77,18 @@ frmNagScreen2::frmNagScreen2() : ui(std::make_unique<Ui::frmNagScreen2>())
     SetFont(ui->lblNagScreen2Caption, "MS Sans Serif", 24);
     // The message field shows the placeholder's CR LF line end as a line break.
     ui->txtMessage->setPlainText(QStringLiteral("Your Message\n"));
+    placeholderOf = {{ui->txtName, QStringLiteral("Your Name")},
+                     {ui->txtEmail, QStringLiteral("Your Email Address")},
+                     {ui->txtMessage, QStringLiteral("Your Message")},
+                     {ui->txtFriendName, QStringLiteral("Friend's Name")},
+                     {ui->txtFriendEmail, QStringLiteral("Friend's Email Address")}};
+    for (QWidget* field : fields)
+        field->installEventFilter(this);
 
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(ui->Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
     connect(ui->lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+    connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 
     Form_Load();
     FitCatalogueLink();
@@ -127,3 +156,96 @@ void frmNagScreen2::Check1_Click(bool checked)
 }
 
 void frmNagScreen2::lblGoToHome_Click() { modHelp::OpenCataloguePage(); }
+
+// The message as the program handles it: line breaks are CR LF.
+QString frmNagScreen2::MessageText() const
+{
+    return ui->txtMessage->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
+
+QString frmNagScreen2::FieldText(QWidget* field) const
+{
+    if (field == ui->txtMessage)
+        return MessageText();
+    return static_cast<QLineEdit*>(field)->text();
+}
+
+void frmNagScreen2::SetFieldText(QWidget* field, const QString& text)
+{
+    if (field == ui->txtMessage)
+        ui->txtMessage->setPlainText(text);
+    else
+        static_cast<QLineEdit*>(field)->setText(text);
+}
+
+bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* field = qobject_cast<QWidget*>(watched);
+    if (field && placeholderOf.contains(field)) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (MovesBetweenControls(event))
+                Field_GotFocus(field);
+            break;
+        case QEvent::FocusOut:
+            if (MovesBetweenControls(event))
+                Field_LostFocus(field);
+            break;
+        case QEvent::KeyPress:
+            if (field == ui->txtEmail || field == ui->txtFriendEmail)
+                return EmailField_KeyPress(field, static_cast<const QKeyEvent*>(event));
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// A field still showing its placeholder is emptied for typing.
+void frmNagScreen2::Field_GotFocus(QWidget* field)
+{
+    if (TrimBlanks(FieldText(field)) == placeholderOf.value(field))
+        SetFieldText(field, QString());
+}
+
+// A field left with nothing in it shows its placeholder again.
+void frmNagScreen2::Field_LostFocus(QWidget* field)
+{
+    if (TrimBlanks(FieldText(field)).isEmpty())
+        SetFieldText(field, placeholderOf.value(field));
+}
+
+// A typed space is refused with a message; true when the key is used up here. Pasted text is
+// not checked.
+bool frmNagScreen2::EmailField_KeyPress(QWidget* field, const QKeyEvent* event)
+{
+    if (event->text() != QLatin1String(" "))
+        return false;
+    ShowError("Email Address Cannot Contain Space");
+    field->setFocus();
+    return true;
+}
+
+void frmNagScreen2::cmdSubmit_Click()
+{
+    using namespace modTellAFriend;
+    strReferName = TrimBlanks(ui->txtName->text());
+    strReferEmail = TrimBlanks(ui->txtEmail->text());
+    strReferMessage = TrimBlanks(MessageText());
+    strReferFriendName = TrimBlanks(ui->txtFriendName->text());
+    strReferFriendEmail = TrimBlanks(ui->txtFriendEmail->text());
+
+    if (strReferEmail == strReferFriendEmail) {
+        ShowError("Please Enter Distinct Email Addresses");
+        return;
+    }
+    // One "@" and one "." anywhere in each address is all that is asked.
+    for (const QString* address : {&strReferEmail, &strReferFriendEmail}) {
+        if (!address->contains(u'@') || !address->contains(u'.')) {
+            ShowError("Please Enter Proper Email Address");
+            return;
+        }
+    }
+    SubmitReferral();
+}

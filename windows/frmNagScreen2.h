@@ -2,11 +2,13 @@
 
 #include "WindowSlot.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <array>
 #include <memory>
 
+class QKeyEvent;
 namespace Ui {
 class frmNagScreen2;
 }
@@ -26,6 +28,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override; // Form_Unload
+    // Focus and key rules of the refer-a-friend fields.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class WindowSlot<frmNagScreen2>;
@@ -37,5 +41,15 @@ private:
     void Check1_Click(bool checked);
     void lblGoToHome_Click();
 
+    QString MessageText() const;
+    QString FieldText(QWidget* field) const;
+    void SetFieldText(QWidget* field, const QString& text);
+    void Field_GotFocus(QWidget* field);
+    void Field_LostFocus(QWidget* field);
+    bool EmailField_KeyPress(QWidget* field, const QKeyEvent* event);
+    void cmdSubmit_Click();
+
     std::unique_ptr<Ui::frmNagScreen2> ui;
+    // Each refer-a-friend field with the text it shows while nothing is filled in.
+    QHash<const QWidget*, QString> placeholderOf;
 };

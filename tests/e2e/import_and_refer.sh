@@ -2,7 +2,7 @@
 # refer-a-friend form filled by keyboard.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
-forget_screenshots open-dialog.png chart-imported.png
+forget_screenshots open-dialog.png chart-imported.png farewell-form.png
 FIXTURE="$(cd "$(dirname "$0")/../windows/fixtures" && pwd)/march-7-1985.num"
 
 start_x
@@ -43,3 +43,43 @@ same_image "$E2E_TMP/chart-typed.png" "$E2E_OUT/chart-imported.png" ||
 expect_no_window "main window" "$TITLE_WINDOW" $MAIN_WIDTH
 expect_no_window "farewell window" "$TITLE_WINDOW" $FAREWELL_WIDTH
 ok "a saved reading picked in the real dialog shows the chart of 7 March 1985"
+
+# On to the farewell window, and the form there by keyboard alone: Exit holds the focus,
+# then the link box, the icon, the name, the button and the two e-mail fields.
+focus "$chart"
+keys space # Exit
+farewell=$(wait_window "the farewell window" "$TITLE_WINDOW" $FAREWELL_WIDTH)
+focus "$farewell"
+keys Tab Tab Tab
+type_text "Ann & Bob"
+keys Tab Tab
+type_text "ann@x"
+keys space # refused with a message; the field keeps what it has
+box=$(wait_window "the message about the space" "$TITLE_MESSAGE")
+focus "$box"
+keys Return
+wait_closed "$box" "the message box"
+focus "$farewell"
+type_text ".example"
+keys Tab
+type_text "bob@y.example"
+keys Tab
+type_text "Bob #2"
+park_pointer
+shoot "$farewell" "$E2E_OUT/farewell-form.png"
+keys alt+n
+wait_until 10 "the browser to be called" browser_called
+folder=$(printf '%s' "${E2E_PAGE_SCRIPT%/*}/" | sed 's/:/%3A/g; s|/|%2F|g')
+expected="$E2E_PAGE_SCRIPT?page=vesk-refer-a-friend&taf1=Ann%20%26%20Bob&taf2=ann%40x.example"
+expected+="&taf3=Your%20Message%0D%0A&taf4=Bob%20%232&taf5=bob%40y.example&taf6=$folder"
+[ "$(cat "$E2E_TMP/browser.log")" = "$expected" ] ||
+    fail "the browser got '$(cat "$E2E_TMP/browser.log")', expected '$expected'"
+expect_shown "$farewell" "the farewell window"
+ok "the form, filled by keyboard, sends every value intact; a typed space is refused"
+
+focus "$farewell"
+keys alt+x
+expect_app_exit 10
+ok "Alt+X ends the program with status 0"
+
+expect_quiet_app

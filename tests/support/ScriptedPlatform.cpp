@@ -15,7 +15,11 @@ UrlRecorder::~UrlRecorder()
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
-void UrlRecorder::open(const QUrl& url) { opened << url.toString(); }
+void UrlRecorder::open(const QUrl& url)
+{
+    opened << url.toString();
+    openedUrls << url;
+}
 
 Platform::Services UnscriptedServices()
 {

@@ -20,7 +20,8 @@ class UrlRecorder : public QObject {
 public:
     UrlRecorder();
     ~UrlRecorder() override;
-    QStringList opened;
+    QStringList opened;     // as QUrl::toString()
+    QList<QUrl> openedUrls; // the same, as handed over, for checks on their exact encoding
 public slots:
     void open(const QUrl& url);
 };
