@@ -78,6 +78,16 @@ inline void Activate(QWidget* window, const QString& control)
         QTest::mouseClick(Child<QWidget>(window, qPrintable(control)), Qt::LeftButton);
 }
 
+// The farewell window as the exit flow brings it up: shown, active, Exit focused.
+template <class Farewell> Farewell* ShownFarewell()
+{
+    Farewell* farewell = Farewell::instance();
+    farewell->ShowFarewell();
+    if (!QTest::qWaitForWindowActive(farewell))
+        qFatal("the farewell window did not become active");
+    return farewell;
+}
+
 // Triggers the window's About entry; true when the about window came up as the active
 // modal window (it is closed again at once).
 template <class AboutWindow> bool OpensAboutModally(QWidget* window)

@@ -15,16 +15,6 @@ namespace {
 
 const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
 
-// The farewell window as the exit flow brings it up: shown, active, Exit focused.
-frmNagScreen2* ShownFarewell()
-{
-    frmNagScreen2* farewell = frmNagScreen2::instance();
-    farewell->ShowFarewell();
-    if (!QTest::qWaitForWindowActive(farewell))
-        qFatal("the farewell window did not become active");
-    return farewell;
-}
-
 } // namespace
 
 class TestFarewell : public QObject {
@@ -36,7 +26,7 @@ private slots:
     {
         ScriptedPlatform platform;
         platform.drawNext(0.0); // the longest appeal
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         const QString title = QStringLiteral("Halden Corvane Numerology v1.25");
         QCOMPARE(farewell->windowTitle(), title);
         QCOMPARE(Child<QLabel>(farewell, "lblNagScreen2Caption")->text(), title);
@@ -92,7 +82,7 @@ private slots:
 
     void keyboardOrder()
     {
-        ShownFarewell();
+        ShownFarewell<frmNagScreen2>();
         QCOMPARE(TabWalk(9), QStringList({"cmdClose", "Check1", "picNagscreen2Icon", "txtName",
                                           "cmdSubmit", "txtEmail", "txtFriendEmail",
                                           "txtFriendName", "txtMessage", "cmdClose"}));
@@ -152,7 +142,7 @@ private slots:
         QFETCH(QString, focus);
         frmMain::instance()->show(); // another window, closed by the end as well
         ScriptedPlatform platform;
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         Child<QWidget>(farewell, qPrintable(focus))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                         Qt::KeyboardModifiers(modifiers));
@@ -170,7 +160,7 @@ private slots:
     {
         QFETCH(bool, keyboard);
         ScriptedPlatform platform;
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         auto* check = Child<QCheckBox>(farewell, "Check1");
         check->setFocus();
         for (int click = 1; click <= 2; ++click) {
@@ -188,7 +178,7 @@ private slots:
     void catalogueLinkOpensItsPage()
     {
         ScriptedPlatform platform;
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         QTest::mouseClick(Child<QLabel>(farewell, "lblGoToHome"), Qt::LeftButton);
         QCOMPARE(platform.urls.opened, QStringList{Page + "quillmeresoftwares"});
         QVERIFY(farewell->isVisible());

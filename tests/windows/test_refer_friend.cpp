@@ -23,15 +23,6 @@ const QString Folder = Script.chopped(QLatin1String("ssd.php").size());
 const char* const SentFields[] = {"txtName", "txtEmail", "txtMessage", "txtFriendName",
                                   "txtFriendEmail"};
 
-frmNagScreen2* ShownFarewell()
-{
-    frmNagScreen2* farewell = frmNagScreen2::instance();
-    farewell->ShowFarewell();
-    if (!QTest::qWaitForWindowActive(farewell))
-        qFatal("the farewell window did not become active");
-    return farewell;
-}
-
 // A field's text as the user sees it: the message field shows its line ends as "\n".
 QString Text(QWidget* field)
 {
@@ -183,7 +174,7 @@ private slots:
         ScriptedPlatform platform;
         if (!complaint.isEmpty())
             platform.answerNext(Platform::Answer::Ok);
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         for (int i = 0; i < values.size(); ++i)
             SetText(Child<QWidget>(farewell, SentFields[i]), values.at(i));
         auto* submit = Child<QPushButton>(farewell, "cmdSubmit");
@@ -204,7 +195,7 @@ private slots:
     void eachSubmitOpensOneMoreAddress()
     {
         ScriptedPlatform platform;
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         QStringList values = {"Ann", "ann@x.org", "Hi", "Bob", "bob@y.net"};
         for (int i = 0; i < values.size(); ++i)
             SetText(Child<QWidget>(farewell, SentFields[i]), values.at(i));
@@ -316,7 +307,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, entering);
         QFETCH(QString, expected);
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         auto* widget = Child<QWidget>(farewell, qPrintable(field));
         if (entering) {
             SetText(widget, text);
@@ -341,7 +332,7 @@ private slots:
     void windowFocusChangesLeaveFieldsAlone()
     {
         QFETCH(bool, popup);
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         auto* name = Child<QLineEdit>(farewell, "txtName");
         name->setFocus(Qt::MouseFocusReason);
         QCOMPARE(name->text(), QString());
@@ -389,7 +380,7 @@ private slots:
         QFETCH(QString, before);
         ScriptedPlatform platform;
         platform.answerNext(Platform::Answer::Ok);
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         auto* edit = Child<QLineEdit>(farewell, qPrintable(field));
         edit->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(edit, before);
@@ -431,7 +422,7 @@ private slots:
     {
         QFETCH(QString, field);
         ScriptedPlatform platform; // no message box is scripted: any would fail the test
-        frmNagScreen2* farewell = ShownFarewell();
+        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
         auto* edit = Child<QLineEdit>(farewell, qPrintable(field));
         edit->setFocus(Qt::TabFocusReason);
         QGuiApplication::clipboard()->setText(QStringLiteral("a b@x.org"));
