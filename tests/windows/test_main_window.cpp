@@ -22,7 +22,9 @@ frmMain* ShownMainWindow()
 {
     frmMain* main = frmMain::instance();
     main->show();
-    QApplication::setActiveWindow(main);
+    main->activateWindow();
+    if (!QTest::qWaitForWindowActive(main))
+        qFatal("the main window did not become active");
     return main;
 }
 
