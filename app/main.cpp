@@ -11,6 +11,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("halden-corvane-numerology"));
+    // Lets the desktop match the running window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.haldencorvane.Numerology"));
     EnsureResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
 
