@@ -3,10 +3,12 @@
 #include <QLabel>
 
 // A label that acts as a link: a click anywhere on it (press and release inside) emits clicked.
+// Assistive technology sees it as a link whose "press" action does what a click does.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit LinkLabel(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
 signals:
     void clicked();

@@ -22,6 +22,11 @@ set -euo pipefail
 E2E_TMP=
 XVFB_PID=
 APP_PID=
+# A scenario may add NAME=value pairs to the program's otherwise clean environment, and the ids
+# of helper processes it starts (a message bus and the like); cleanup stops the helpers, the
+# last started first, after the program and before the X server.
+E2E_APP_ENV=()
+E2E_HELPER_PIDS=()
 
 fail() {
     echo "FAIL [$E2E_NAME]: $*" >&2
@@ -65,6 +70,8 @@ cleanup() {
         [ -s "$E2E_TMP/app.err" ] && { echo "--- program stderr:" >&2; cat "$E2E_TMP/app.err" >&2; }
     fi
     [ -n "$APP_PID" ] && stop_pid "$APP_PID"
+    local i
+    for ((i = ${#E2E_HELPER_PIDS[@]} - 1; i >= 0; i--)); do stop_pid "${E2E_HELPER_PIDS[i]}"; done
     [ -n "$XVFB_PID" ] && stop_pid "$XVFB_PID"
     [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
     exit $status
@@ -119,7 +126,7 @@ start_app() {
     env -i PATH="$PATH" DISPLAY="$DISPLAY" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
         HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config" \
         XDG_CACHE_HOME="$E2E_TMP/home/.cache" XDG_DATA_HOME="$E2E_TMP/home/.local/share" \
-        XDG_RUNTIME_DIR="$E2E_TMP/runtime" BROWSER="$E2E_TMP/browser" \
+        XDG_RUNTIME_DIR="$E2E_TMP/runtime" BROWSER="$E2E_TMP/browser" "${E2E_APP_ENV[@]}" \
         "$E2E_APP" >>"$E2E_TMP/app.out" 2>>"$E2E_TMP/app.err" </dev/null &
     APP_PID=$!
 }
