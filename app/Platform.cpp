@@ -63,7 +63,7 @@ std::optional<QString> RealChooseFileToOpen(const OpenFileRequest& request)
 void RealEndProcess()
 {
     // Windows and settings need nothing more: every setting is written when it is set.
-    InstanceLock().reset();
+    ReleaseInstanceLock();
     std::fflush(nullptr);
     std::_Exit(0);
 }
@@ -92,6 +92,8 @@ bool AnotherInstanceRunning()
     // A folder we cannot write to says nothing about another copy: start anyway.
     return candidate->error() == QLockFile::LockFailedError;
 }
+
+void ReleaseInstanceLock() { InstanceLock().reset(); }
 
 Services RealServices()
 {

@@ -46,6 +46,8 @@ void EndProcess();
 // True when another copy of the program runs for this user. Otherwise this process now
 // holds the per-user lock until EndProcess (or a crash, after which the lock is stale).
 bool AnotherInstanceRunning();
+// Gives the lock up, so that the next start finds none; EndProcess does this too.
+void ReleaseInstanceLock();
 
 // What the services above call. Defaults are the real Qt calls; tests swap them.
 struct Services {

@@ -1,30 +1,10 @@
-#include "CoBrand.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "WindowSlot.h"
-#include "frmMain.h"
-#include "modHelp.h"
+#include "StartUp.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("halden-corvane-numerology"));
-    // Lets the desktop match the running window to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.haldencorvane.Numerology"));
-    EnsureResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
-
-    if (Platform::AnotherInstanceRunning()) {
-        Platform::ShowMessage({QStringLiteral("Application is already running")});
-        modHelp::CloseAllAndEnd();
-        return 0; // not reached: the line above ends the process
-    }
-    Platform::SeedRandomFromClock();
-    modHelp::CheckUpdateReminder();
-    frmMain* main = frmMain::instance();
-    main->show();
-    CoBrand_Randomize(main->cobrandLabel(), main->fullBrandLabel());
+    StartUp();
     return QApplication::exec();
 }

@@ -1,0 +1,31 @@
+#include "StartUp.h"
+
+#include "CoBrand.h"
+#include "Platform.h"
+#include "Settings.h"
+#include "WindowSlot.h"
+#include "frmMain.h"
+#include "modHelp.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void StartUp()
+{
+    QApplication::setApplicationName(QStringLiteral("halden-corvane-numerology"));
+    // Lets the desktop match the running window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.haldencorvane.Numerology"));
+    EnsureResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+
+    if (Platform::AnotherInstanceRunning()) {
+        Platform::ShowMessage({QStringLiteral("Application is already running")});
+        modHelp::CloseAllAndEnd(); // does not return in the program
+        return;
+    }
+    Platform::SeedRandomFromClock();
+    modHelp::CheckUpdateReminder();
+    frmMain* main = frmMain::instance();
+    main->show();
+    CoBrand_Randomize(main->cobrandLabel(), main->fullBrandLabel());
+}
