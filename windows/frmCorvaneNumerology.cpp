@@ -11,6 +11,7 @@
 #include "ui_frmCorvaneNumerology.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QTextCursor>
 
 using namespace modCorvaneNumerology;
@@ -18,6 +19,7 @@ using namespace modCorvaneNumerology;
 frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvaneNumerology>())
 {
     ui->setupUi(this);
+    designedCaptionLeft = ui->lblCaption->x();
     lblLabel = {ui->lblLabel_0, ui->lblLabel_1, ui->lblLabel_2, ui->lblLabel_3, ui->lblLabel_4,
                 ui->lblLabel_5, ui->lblLabel_6, ui->lblLabel_7, ui->lblLabel_8, ui->lblLabel_9};
     txtResult = {ui->txtResult_0, ui->txtResult_1, ui->txtResult_2, ui->txtResult_3,
@@ -53,21 +55,33 @@ void frmCorvaneNumerology::ShowNumberPage() { ui->Frame1->raise(); }
 
 void frmCorvaneNumerology::ShowReadingPage() { ui->Frame2->raise(); }
 
-// The title label grows to the right from its designed place; a title too long for the
-// page moves left, and one wider than the page wraps onto a second line.
+// The title has one line above the Path row. It grows to the right from its designed place
+// and moves left when the page's width runs out; a title wider than the page is set in a
+// smaller size until it fits, and only one too long even at the smallest size is shortened
+// in the middle, with the whole title as its tool tip.
 void frmCorvaneNumerology::SetCaption(const QString& title)
 {
     constexpr int margin = 8;
+    constexpr int designedPixels = 15;
+    constexpr int smallestPixels = 7;
     QLabel* caption = ui->lblCaption;
-    caption->setWordWrap(false);
-    caption->setText(title);
     const int available = ui->Frame1->width() - 2 * margin;
-    const bool wraps = caption->sizeHint().width() > available;
-    caption->setWordWrap(wraps);
-    const int width = wraps ? available : caption->sizeHint().width();
-    const int height = wraps ? caption->heightForWidth(width) : caption->sizeHint().height();
-    const int left = qMin(caption->x(), ui->Frame1->width() - margin - width);
-    caption->setGeometry(left, caption->y(), width, qMax(caption->height(), height));
+    caption->ensurePolished();
+    QFont font = caption->font();
+    int pixels = designedPixels;
+    font.setPixelSize(pixels);
+    while (pixels > smallestPixels && QFontMetrics(font).horizontalAdvance(title) > available)
+        font.setPixelSize(--pixels);
+    const QFontMetrics metrics(font);
+    const QString shown = metrics.elidedText(title, Qt::ElideMiddle, available);
+    // The window's fonts come from style sheets, which outrank setFont.
+    caption->setStyleSheet(
+        QStringLiteral("font: bold %1px \"Verdana\"; color: rgb(0, 0, 128);").arg(pixels));
+    caption->setText(shown);
+    caption->setToolTip(shown == title ? QString() : title);
+    const int width = qMin(available, metrics.horizontalAdvance(shown) + 2);
+    const int left = qMin(designedCaptionLeft, ui->Frame1->width() - margin - width);
+    caption->setGeometry(left, caption->y(), width, caption->height());
 }
 
 void frmCorvaneNumerology::cmdBack_Click()

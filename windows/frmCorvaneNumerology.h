@@ -38,6 +38,7 @@ private:
     void mnuAbout_Click();
 
     std::unique_ptr<Ui::frmCorvaneNumerology> ui;
+    int designedCaptionLeft = 0; // where a title that fits starts
     bool closingForBack = false; // Back (button or menu) leads to the main window instead
     // Label 2k names a number and 2k+1 shows it: 0/1 Soul, 2/3 Karma, 4/5 Gift,
     // 6/7 Knowledge, 8/9 Path.

@@ -203,21 +203,38 @@ private slots:
         QVERIFY(frmNagScreen2::instance()->isVisible());
     }
 
-    void longNameStaysVisible()
+    // The title keeps to its one line above the Path row, inside the page, and shows the
+    // whole name; only a name too long for any readable size is shortened, with the whole
+    // title as its tool tip.
+    void titleShowsTheWholeName_data()
     {
-        const QString name(60, QLatin1Char('W'));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("short") << "Al" << true;
+        QTest::newRow("60 characters with blanks")
+            << "Maximiliana Alexandrina Konstantinopoulou Fitzgerald-Smythe" << true;
+        QTest::newRow("60 characters without blanks") << QString(60, QLatin1Char('W')) << true;
+        QTest::newRow("300 characters") << QString(300, QLatin1Char('W')) << false;
+    }
+    void titleShowsTheWholeName()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, whole);
         frmCorvaneNumerology* chart = Reading(name, 5, 6, 1999);
         auto* caption = Child<QLabel>(chart, "lblCaption");
-        auto* page = Child<QGroupBox>(chart, "Frame1");
-        QVERIFY(page->rect().contains(caption->geometry()));
-        const QSize needed =
-            caption->wordWrap() ? QSize(caption->width(), caption->heightForWidth(caption->width()))
-                                : caption->sizeHint();
-        QVERIFY(caption->width() >= needed.width() && caption->height() >= needed.height());
-        // The short designed title keeps its place.
-        chart->close();
-        chart = Reading(QStringLiteral("Al"), 5, 6, 1999);
-        QCOMPARE(Child<QLabel>(chart, "lblCaption")->x(), 245);
+        const QString title = "Halden Corvane Numerology Chart for " + name;
+        QCOMPARE(caption->text() == title, whole);
+        QCOMPARE(caption->toolTip(), whole ? QString() : title);
+        QVERIFY(caption->text().startsWith(title.left(37))); // never cut at its start
+        QVERIFY(caption->sizeHint().width() <= caption->width());
+        QVERIFY(caption->sizeHint().height() <= caption->height());
+        QVERIFY(Child<QGroupBox>(chart, "Frame1")->rect().contains(caption->geometry()));
+        for (const char* row : {"lblLabel_8", "lblLabel_9"})
+            QVERIFY2(!caption->geometry().intersects(Child<QLabel>(chart, row)->geometry()), row);
+        if (name == "Al") {
+            QCOMPARE(caption->x(), 245); // a short title keeps its designed place and size
+            QCOMPARE(caption->font().pixelSize(), 15);
+        }
     }
 
     void menusAndLinksOpenTheirPages_data() { AddWebControlRows("Label14"); }
