@@ -33,5 +33,7 @@ struct TestEnvironment {
         Platform::Current() = UnscriptedServices();                                                \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&test, argc, argv);                                                    \
+        const int result = QTest::qExec(&test, argc, argv);                                        \
+        Platform::ReleaseInstanceLock(); /* while its folder is still there */                     \
+        return result;                                                                             \
     }

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <memory>
+
 // The named child, or a loud failure: a renamed control must break the test, not skip it.
 template <class T> T* Child(const QObject* parent, const char* name)
 {
@@ -51,8 +53,15 @@ inline QStringList TabWalk(int steps)
     return visited;
 }
 
-// Runs action as soon as the event loop of a modal window is running.
-template <class Action> void WhenModal(Action action) { QTimer::singleShot(0, qApp, action); }
+// Runs action as soon as the event loop of a modal window is running. The action belongs to
+// the returned guard: when the caller's frame ends first (no modal loop started), it is
+// dropped unrun instead of running later on the caller's dead locals.
+template <class Action> [[nodiscard]] std::unique_ptr<QObject> WhenModal(Action action)
+{
+    auto guard = std::make_unique<QObject>();
+    QTimer::singleShot(0, guard.get(), action);
+    return guard;
+}
 
 // The web menu entries and link labels that the main and chart windows share, with the
 // page each opens; forumLink is the window's own forum label.
@@ -93,7 +102,7 @@ template <class Farewell> Farewell* ShownFarewell()
 template <class AboutWindow> bool OpensAboutModally(QWidget* window)
 {
     bool modal = false;
-    WhenModal([&] {
+    const auto inModalLoop = WhenModal([&] {
         modal = QApplication::activeModalWidget() == AboutWindow::instance();
         AboutWindow::instance()->close();
     });

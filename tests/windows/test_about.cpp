@@ -45,7 +45,7 @@ private slots:
     {
         QFETCH(int, key);
         bool wasModal = false;
-        WhenModal([&] {
+        const auto inModalLoop = WhenModal([&] {
             frmAbout* about = frmAbout::instance();
             wasModal = QApplication::activeModalWidget() == about;
             QTest::keyClick(about->focusWidget(), Qt::Key(key));
@@ -58,7 +58,7 @@ private slots:
 
     void okButtonCloses()
     {
-        WhenModal([] {
+        const auto inModalLoop = WhenModal([] {
             QTest::mouseClick(Child<QPushButton>(frmAbout::instance(), "cmdOK"), Qt::LeftButton);
         });
         frmAbout::ShowModal();

@@ -1,4 +1,5 @@
 #include "ScriptedPlatform.h"
+#include "StartUp.h"
 #include "TestEnvironment.h"
 #include "WindowTesting.h"
 #include "frmAbout.h"
@@ -97,8 +98,8 @@ private slots:
         QWidget* current = nullptr;
         for (const QString& step : road.split(QStringLiteral(", "))) {
             if (step == "start") {
+                StartUp();
                 current = frmMain::instance();
-                current->show();
             } else if (step == "reading") {
                 current = AskForReading();
             } else if (step == "close box") {
@@ -115,6 +116,47 @@ private slots:
         QCOMPARE(Loaded(false), hidden);
         QCOMPARE(platform.endCount, 0);
         QVERIFY(platform.messages.isEmpty());
+    }
+
+    // The start-up draw puts one of the main window's two offer labels in front: the first
+    // argument on an odd draw, the second on an even one. It runs once, with the window
+    // already shown, and a new main window after Back gets none.
+    void startUpDrawsTheOfferLabelOnce_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<QString>("front");
+        QTest::newRow("1: co-branding") << 0.0 << "lblCobrand";
+        QTest::newRow("4: full branding") << 0.5 << "lblFullBrand";
+        QTest::newRow("5: co-branding") << 0.7 << "lblCobrand";
+    }
+    void startUpDrawsTheOfferLabelOnce()
+    {
+        QFETCH(double, draw);
+        QFETCH(QString, front);
+        ScriptedPlatform platform;
+        platform.drawNext(draw);
+        int draws = 0;
+        bool shownAtEachDraw = true;
+        const auto scripted = Platform::Current().randomFraction;
+        Platform::Current().randomFraction = [&] {
+            ++draws;
+            shownAtEachDraw &= frmMain::isLoaded() && frmMain::instance()->isVisible();
+            return scripted();
+        };
+
+        StartUp();
+        QCOMPARE(draws, 1);
+        QVERIFY(shownAtEachDraw);
+        QCOMPARE(platform.seedCount, 1);
+        frmMain* main = frmMain::instance();
+        auto* frame = Child<QWidget>(main, "fraFullBrand");
+        QCOMPARE(frame->childAt(frame->rect().center())->objectName(), front);
+
+        AskForReading();
+        const int drawsBeforeBack = draws; // the farewell window draws its appeal meanwhile
+        Activate(frmCorvaneNumerology::instance(), "cmdBack");
+        QVERIFY(frmMain::instance()->isVisible());
+        QCOMPARE(draws, drawsBeforeBack);
     }
 
     void closingTheFarewellWindowEndsTheProgram_data()
