@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 #include <QtTest>
 
@@ -51,6 +53,25 @@ inline QStringList TabWalk(int steps)
         visited << QApplication::focusWidget()->objectName();
     }
     return visited;
+}
+
+// The window's menu bar as text: each top-level caption, its entries indented below it,
+// "-" for a separator and " [key]" after an entry that has a shortcut key.
+inline QStringList MenuLayout(const QWidget* window)
+{
+    QStringList lines;
+    for (QAction* top : window->findChild<QMenuBar*>()->actions()) {
+        lines << top->text();
+        if (QMenu* menu = top->menu()) {
+            for (QAction* entry : menu->actions()) {
+                QString line = entry->isSeparator() ? QStringLiteral("-") : entry->text();
+                if (!entry->shortcut().isEmpty())
+                    line += " [" + entry->shortcut().toString() + ']';
+                lines << "  " + line;
+            }
+        }
+    }
+    return lines;
 }
 
 // Runs action as soon as the event loop of a modal window is running. The action belongs to

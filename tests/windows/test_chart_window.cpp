@@ -249,6 +249,26 @@ private slots:
         QVERIFY(chart->isVisible());
     }
 
+    void menuCaptionsAndOrder()
+    {
+        QCOMPARE(MenuLayout(Reading(QStringLiteral("Ann"), 5, 6, 1999)),
+                 QStringList({"&File", "  &Print", "  &Back", "  -", "  E&xit", "&Help",
+                              "  &Online Help", "  &Visit Us Online", "  -",
+                              "  Check for Software &Update", "  -", "  &About Software", "&Donate",
+                              "Make Money &Online"}));
+    }
+
+    // The focus starts on Exit and reaches the paragraphs in the order Path, Karma,
+    // Knowledge, Gift, Soul, then the reading view and its Back.
+    void keyboardOrder()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 15, 8, 1985);
+        QVERIFY(QTest::qWaitForWindowActive(chart));
+        QCOMPARE(TabWalk(10), QStringList({"cmdExit", "cmdBack", "cmdComprehensive", "txtResult_0",
+                                           "txtResult_4", "txtResult_3", "txtResult_2",
+                                           "txtResult_1", "RTB", "cmdBackToBack", "cmdExit"}));
+    }
+
     void printAndMakeMoneyAreGreyed()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);

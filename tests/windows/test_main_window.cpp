@@ -145,7 +145,10 @@ private slots:
         QVERIFY(Enter(main, name, day, month, year));
         if (!message.isEmpty())
             platform.answerNext(Platform::Answer::Ok);
-        QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+        // Enter on the focused reading button, as a keyboard user asks for a reading.
+        auto* cmdNext = Child<QPushButton>(main, "cmdNext");
+        cmdNext->setFocus();
+        QTest::keyClick(cmdNext, Qt::Key_Return);
         FlushDeletes();
         if (message.isEmpty()) {
             QVERIFY(platform.messages.isEmpty());
@@ -160,6 +163,9 @@ private slots:
         QCOMPARE(platform.messages[0].buttons, Platform::Buttons::Ok);
         QVERIFY(frmMain::isLoaded() && main->isVisible());
         QVERIFY(!frmCorvaneNumerology::isLoaded());
+        // The name message sends the user to the name; a date message leaves the focus be.
+        QCOMPARE(QApplication::focusWidget()->objectName(),
+                 message == "Please Enter Your Name" ? "txtName" : "cmdNext");
         // The input stays as it was.
         QCOMPARE(Child<QComboBox>(main, "cboDate")->currentText(), day);
         QCOMPARE(Child<QComboBox>(main, "cboMonth")->currentText(), month);
@@ -188,6 +194,14 @@ private slots:
         Activate(main, control);
         QCOMPARE(platform.urls.opened, QStringList{Page + key});
         QVERIFY(main->isVisible());
+    }
+
+    void menuCaptionsAndOrder()
+    {
+        QCOMPARE(MenuLayout(ShownMainWindow()),
+                 QStringList({"&File", "  E&xit", "&Help", "  &Online Help", "  &Visit Us Online",
+                              "  -", "  &Check for Software Update", "  -", "  &About Software",
+                              "&Donate", "Make Money &Online"}));
     }
 
     void makeMoneyIsGreyed()
