@@ -60,6 +60,21 @@ std::optional<QString> RealChooseFileToOpen(const OpenFileRequest& request)
     return dialog.selectedFiles().constFirst();
 }
 
+// Qt looked the runtime folder up while starting and has already warned about a bad one; the
+// same look here would print those warnings a second time.
+QString RuntimeFolderWithoutRepeatedWarnings()
+{
+    static QtMessageHandler shown = nullptr;
+    shown = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.startsWith(QLatin1String("QStandardPaths: ")))
+                shown(type, context, text);
+        });
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    qInstallMessageHandler(shown);
+    return folder;
+}
+
 void RealEndProcess()
 {
     // Windows and settings need nothing more: every setting is written when it is set.
@@ -75,7 +90,7 @@ bool AnotherInstanceRunning()
     std::unique_ptr<QLockFile>& lock = InstanceLock();
     if (lock)
         return false; // this process already holds it
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString folder = RuntimeFolderWithoutRepeatedWarnings();
     if (folder.isEmpty())
         folder = QDir::tempPath();
     QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
@@ -90,7 +105,19 @@ bool AnotherInstanceRunning()
         return false;
     }
     // A folder we cannot write to says nothing about another copy: start anyway.
-    return candidate->error() == QLockFile::LockFailedError;
+    if (candidate->error() != QLockFile::LockFailedError)
+        return false;
+    // A lock that names no process (left empty by a crash or a power cut just after it was made)
+    // never turns stale by itself; it goes unless a running copy still holds it open.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!candidate->getLockInfo(&pid, &host, &application) && candidate->removeStaleLockFile() &&
+        candidate->tryLock(0)) {
+        lock = std::move(candidate);
+        return false;
+    }
+    return true;
 }
 
 void ReleaseInstanceLock() { InstanceLock().reset(); }

@@ -5,6 +5,7 @@
 #include "modHelp.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
@@ -22,6 +23,14 @@ std::unique_ptr<QSettings> OpenStore()
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                        SettingsAppName());
+}
+
+// With no home folder known (and no config folder named), Qt would keep the file below the
+// file system's root, in no one's own folder: the program then keeps no settings, as with a
+// store it cannot write.
+bool HasStoreFolder()
+{
+    return QDir::homePath() != QDir::rootPath() || !qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME");
 }
 
 // "" for a name that cannot be a key of its own (see WriteSetting).
@@ -43,7 +52,7 @@ QString SettingsAppName()
 QString ReadSetting(const QString& name)
 {
     const QString key = KeyFor(name);
-    if (key.isEmpty())
+    if (key.isEmpty() || !HasStoreFolder())
         return QString();
     const std::unique_ptr<QSettings> store = OpenStore();
     // A damaged line elsewhere (FormatError) leaves this value readable; an AccessError does not.
@@ -55,7 +64,7 @@ QString ReadSetting(const QString& name)
 bool WriteSetting(const QString& name, const QString& value)
 {
     const QString key = KeyFor(name);
-    if (key.isEmpty())
+    if (key.isEmpty() || !HasStoreFolder())
         return false;
     const std::unique_ptr<QSettings> store = OpenStore();
     // Checked first because a value that failed to reach an existing file stays pending in

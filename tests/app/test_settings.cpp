@@ -484,6 +484,23 @@ private slots:
             }
         }
     }
+
+    // With no home folder known, Qt would put the file below the file system's root.
+    void noHomeFolderMeansNoStore()
+    {
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        qunsetenv("HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        const bool written = WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2000"));
+        const QString read = ReadSetting(QStringLiteral("Duration"));
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", config);
+        QVERIFY(!written);
+        QVERIFY(read.isEmpty());
+        QVERIFY(!QFile::exists(QStringLiteral("/.config/test_settings.conf")));
+        QVERIFY(WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2000")));
+    }
 };
 
 HCN_TEST_MAIN(TestSettings)

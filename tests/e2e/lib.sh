@@ -27,6 +27,17 @@ APP_PID=
 # last started first, after the program and before the X server.
 E2E_APP_ENV=()
 E2E_HELPER_PIDS=()
+# The caller's sanitizer settings (the sanitizer build's test run sets them: suppressions,
+# exit codes) reach the program as well; without them it keeps the sanitizers' defaults.
+E2E_SANITIZER_ENV=()
+for E2E_SANITIZER_VAR in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS ASAN_SYMBOLIZER_PATH; do
+    if [ -n "${!E2E_SANITIZER_VAR:-}" ]; then
+        E2E_SANITIZER_ENV+=("$E2E_SANITIZER_VAR=${!E2E_SANITIZER_VAR}")
+    fi
+done
+unset E2E_SANITIZER_VAR
+# Names a scenario takes out of the program's clean environment (HOME, XDG_RUNTIME_DIR...).
+E2E_APP_UNSET=()
 
 fail() {
     echo "FAIL [$E2E_NAME]: $*" >&2
@@ -123,10 +134,18 @@ display_ready() {
 # A clean environment: nothing from the caller's desktop or from CTest (which runs the
 # other tests offscreen) reaches the program.
 start_app() {
-    env -i PATH="$PATH" DISPLAY="$DISPLAY" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
-        HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config" \
-        XDG_CACHE_HOME="$E2E_TMP/home/.cache" XDG_DATA_HOME="$E2E_TMP/home/.local/share" \
-        XDG_RUNTIME_DIR="$E2E_TMP/runtime" BROWSER="$E2E_TMP/browser" "${E2E_APP_ENV[@]}" \
+    local defaults=(PATH="$PATH" DISPLAY="$DISPLAY" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+        HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config"
+        XDG_CACHE_HOME="$E2E_TMP/home/.cache" XDG_DATA_HOME="$E2E_TMP/home/.local/share"
+        XDG_RUNTIME_DIR="$E2E_TMP/runtime" BROWSER="$E2E_TMP/browser")
+    local environment=() pair name
+    for pair in "${defaults[@]}"; do
+        for name in "${E2E_APP_UNSET[@]}"; do
+            [ "${pair%%=*}" != "$name" ] || continue 2
+        done
+        environment+=("$pair")
+    done
+    env -i "${environment[@]}" "${E2E_SANITIZER_ENV[@]}" "${E2E_APP_ENV[@]}" \
         "$E2E_APP" >>"$E2E_TMP/app.out" 2>>"$E2E_TMP/app.err" </dev/null &
     APP_PID=$!
 }
@@ -274,6 +293,19 @@ expect_size() {
 }
 
 menu_bar_height() { echo $(($(window_height "$1") - $2)); }
+
+# shift_codes <text> <amount>: every character's code moved by the amount, the order reversed;
+# with 7 it is how the settings store scrambles, with -7 how it reads back.
+shift_codes() {
+    local text=$1 out= i code
+    for ((i = ${#text} - 1; i >= 0; i--)); do
+        printf -v code '%d' "'${text:i:1}"
+        printf -v code '%03o' $((code + $2))
+        printf -v code "\\$code"
+        out+=$code
+    done
+    printf '%s' "$out"
+}
 
 browser_lines() { wc -l <"$E2E_TMP/browser.log"; }
 browser_called() { [ "$(browser_lines)" -gt 0 ]; }

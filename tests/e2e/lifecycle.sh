@@ -7,18 +7,6 @@ forget_screenshots already-running.png reminder.png farewell.png
 # "Duration" as the store writes it: each code shifted up by 7, reversed, and escaped.
 KEY='uvp%7Bhy%7CK'
 
-# shift_codes <text> <amount>: every character's code moved by the amount, the order reversed.
-shift_codes() {
-    local text=$1 out= i code
-    for ((i = ${#text} - 1; i >= 0; i--)); do
-        printf -v code '%d' "'${text:i:1}"
-        printf -v code '%03o' $((code + $2))
-        printf -v code "\\$code"
-        out+=$code
-    done
-    printf '%s' "$out"
-}
-
 # The stored reminder date, unscrambled; the file quotes a value that holds "=" or blanks.
 stored_date() { shift_codes "$(sed -n "s/^$KEY=\"\{0,1\}\([^\"]*\)\"\{0,1\}\$/\1/p" "$SETTINGS" 2>/dev/null)" -7; }
 
