@@ -55,15 +55,21 @@ void SubmitReferral()
         }
     }
 
+    strReferAddress = ReferAddress(strReferName, strReferEmail, strReferMessage, strReferFriendName,
+                                   strReferFriendEmail);
+    OpenReferAddress();
+}
+
+QString ReferAddress(const QString& name, const QString& email, const QString& message,
+                     const QString& friendName, const QString& friendEmail)
+{
     const QString script = modHelp::PageScriptAddress();
     const QString folder = script.left(script.lastIndexOf(u'/') + 1);
-    strReferAddress =
-        script + QStringLiteral("?page=vesk-refer-a-friend") + QStringLiteral("&taf1=") +
-        QueryValue(strReferName) + QStringLiteral("&taf2=") + QueryValue(strReferEmail) +
-        QStringLiteral("&taf3=") + QueryValue(strReferMessage) + QStringLiteral("&taf4=") +
-        QueryValue(strReferFriendName) + QStringLiteral("&taf5=") +
-        QueryValue(strReferFriendEmail) + QStringLiteral("&taf6=") + QueryValue(folder);
-    OpenReferAddress();
+    return script + QStringLiteral("?page=vesk-refer-a-friend") + QStringLiteral("&taf1=") +
+           QueryValue(name) + QStringLiteral("&taf2=") + QueryValue(email) +
+           QStringLiteral("&taf3=") + QueryValue(message) + QStringLiteral("&taf4=") +
+           QueryValue(friendName) + QStringLiteral("&taf5=") + QueryValue(friendEmail) +
+           QStringLiteral("&taf6=") + QueryValue(folder);
 }
 
 void OpenReferAddress() { modHelp::OpenWebAddress(strReferAddress); }
