@@ -111,18 +111,7 @@ sleep 0.5 # a second, late call would be a fault too
 expect_shown "$main" "the main window"
 ok "the main window's controls are named; pressing the forum link opens the home page once"
 
-# The reading as in reading.sh: name, Tab to the day list, day, month, year, the button.
-focus "$main"
-type_text "Ann Lee"
-keys Tab Tab Tab
-type_text 15
-keys Tab
-type_text Au
-keys Tab
-type_text 1985
-keys Tab Tab space
-wait_closed "$main" "the main window"
-chart=$(wait_window "the chart window" "$TITLE_WINDOW" $CHART_WIDTH)
+chart=$(keyboard_reading "$main" "Ann Lee" 15 Au 1985)
 focus "$chart"
 screen_reader chart "$TEXTS"
 ok "a reading done from the keyboard reads back its numbers and paragraphs"

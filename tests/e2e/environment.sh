@@ -309,21 +309,6 @@ expect_second_copy_refused() {
     expect_shown "$1" "the first copy's main window"
 }
 
-# reading <main window>: 15 August 1985 for Ann Lee; echoes the chart window.
-reading() {
-    focus "$1"
-    type_text "Ann Lee"
-    keys Tab Tab Tab # past the reading button and the hidden open button, to the day list
-    type_text 15
-    keys Tab
-    type_text Au
-    keys Tab
-    type_text 1985
-    keys Tab Tab space # round to the name field and on to the reading button
-    wait_closed "$1" "the main window"
-    wait_window "the chart window" "$TITLE_WINDOW" $CHART_WIDTH
-}
-
 # The whole output of the program's starts in this row (detached launchers may write late).
 expect_said() {
     local expected="$ROW/expected.err"
@@ -368,7 +353,7 @@ run_row() {
     hook "during_$name"
     [ -z "$SECOND_COPY" ] || expect_second_copy_refused "$MAIN"
 
-    chart=$(reading "$MAIN")
+    chart=$(keyboard_reading "$MAIN" "Ann Lee" 15 Au 1985)
     bar=$(menu_bar_height "$chart" $CHART_HEIGHT)
     park_pointer
     shoot "$chart" "$ROW/chart.png"

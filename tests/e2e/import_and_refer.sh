@@ -11,16 +11,7 @@ main=$(wait_window "the main window" "$TITLE_WINDOW" $MAIN_WIDTH)
 park_pointer
 
 # The same date typed by hand first, for a picture to compare the imported chart with.
-focus "$main"
-type_text "Ann Lee"
-keys Tab Tab Tab
-type_text 7
-keys Tab
-type_text Mar
-keys Tab
-type_text 1985
-keys Tab Tab space
-chart=$(wait_window "the chart window" "$TITLE_WINDOW" $CHART_WIDTH)
+chart=$(keyboard_reading "$main" "Ann Lee" 7 Mar 1985)
 shoot "$chart" "$E2E_TMP/chart-typed.png"
 focus "$chart"
 keys Tab space # Back

@@ -294,6 +294,22 @@ expect_size() {
 
 menu_bar_height() { echo $(($(window_height "$1") - $2)); }
 
+# keyboard_reading <main window> <name> <day> <month's first letters> <year>: a reading asked
+# for from the keyboard alone; echoes the chart window's id once the main window has gone.
+keyboard_reading() {
+    focus "$1"
+    type_text "$2"
+    keys Tab Tab Tab # past the reading button and the hidden open button, to the day list
+    type_text "$3"
+    keys Tab
+    type_text "$4"
+    keys Tab
+    type_text "$5"
+    keys Tab Tab space # round to the name field and on to the reading button
+    wait_closed "$1" "the main window"
+    wait_window "the chart window" "$TITLE_WINDOW" $CHART_WIDTH
+}
+
 # shift_codes <text> <amount>: every character's code moved by the amount, the order reversed;
 # with 7 it is how the settings store scrambles, with -7 how it reads back.
 shift_codes() {

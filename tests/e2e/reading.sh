@@ -21,17 +21,7 @@ main_bar=$(menu_bar_height "$main" $MAIN_HEIGHT)
 park_pointer
 shoot "$main" "$E2E_TMP/main-first.png"
 
-focus "$main"
-type_text "Ann Lee"
-keys Tab Tab Tab # past the reading button and the hidden open button, to the day list
-type_text 15
-keys Tab
-type_text Au
-keys Tab
-type_text 1985
-keys Tab Tab space # round to the name field and on to the reading button
-wait_closed "$main" "the main window"
-chart=$(wait_window "the chart window" "$TITLE_WINDOW" $CHART_WIDTH)
+chart=$(keyboard_reading "$main" "Ann Lee" 15 Au 1985)
 expect_size "$chart" "the chart window" $CHART_WIDTH $CHART_HEIGHT menu
 expect_no_window "main window" "$TITLE_WINDOW" $MAIN_WIDTH
 bar=$(menu_bar_height "$chart" $CHART_HEIGHT)
