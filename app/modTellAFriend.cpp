@@ -1,7 +1,7 @@
 #include "modTellAFriend.h"
 
 #include "Platform.h"
-#include "TextRules.h"
+#include "TrimBlanks.h"
 #include "modHelp.h"
 
 #include <QUrl>
@@ -20,7 +20,7 @@ namespace {
 // A value still empty or still showing its field's placeholder was never filled in.
 bool Missing(const QString& value, const char* placeholder)
 {
-    const QString trimmed = TrimBlanks(value);
+    const QString trimmed = trimBlanks(value);
     return trimmed.isEmpty() || trimmed == QLatin1String(placeholder);
 }
 

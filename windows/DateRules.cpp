@@ -1,17 +1,30 @@
 #include "DateRules.h"
 
+namespace {
+
+// Positions in the day and month lists, which start at day 1 and January.
+constexpr int February = 1;
+constexpr int April = 3;
+constexpr int June = 5;
+constexpr int September = 8;
+constexpr int November = 10;
+constexpr int Day28 = 27;
+constexpr int Day29 = 28;
+constexpr int Day31 = 30;
+
+} // namespace
+
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 DateProblem CheckDate(int dayIndex, int monthIndex, int year)
 {
-    constexpr int February = 1;
     if (monthIndex == February) {
-        const int lastDayIndex = IsLeapYear(year) ? 28 : 27;
-        return dayIndex > lastDayIndex ? DateProblem::February : DateProblem::None;
+        const int lastDay = IsLeapYear(year) ? Day29 : Day28;
+        return dayIndex > lastDay ? DateProblem::February : DateProblem::None;
     }
-    const bool thirtyDays =
-        monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
-    if (thirtyDays && dayIndex == 30)
+    const bool thirtyDays = monthIndex == April || monthIndex == June || monthIndex == September ||
+                            monthIndex == November;
+    if (thirtyDays && dayIndex == Day31)
         return DateProblem::ThirtyDayMonth;
     return DateProblem::None;
 }

@@ -1,5 +1,7 @@
 #include "LinkLabel.h"
 
+#include "Appearance.h"
+
 #include <QAccessibleWidget>
 #include <QMetaObject>
 #include <QMouseEvent>
@@ -13,7 +15,7 @@ class LinkLabelAccessible : public QAccessibleWidget {
 public:
     explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
 
-    static QAccessibleInterface* Create(const QString& className, QObject* object)
+    static QAccessibleInterface* create(const QString& className, QObject* object)
     {
         auto* label = qobject_cast<LinkLabel*>(object);
         if (className != QLatin1String("LinkLabel") || !label)
@@ -50,26 +52,39 @@ public:
 };
 
 // Before the first link label can be asked for its description, once for the process.
-void InstallAccessibleFactory()
+void installAccessibleFactory()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(&LinkLabelAccessible::Create);
+        QAccessible::installFactory(&LinkLabelAccessible::create);
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void applyLinkLook(LinkLabel* label)
+{
+    label->setCursor(Qt::PointingHandCursor);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAutoFillBackground(true);
+    Appearance::setFont(label, Appearance::Family::Verdana, 11,
+                        Appearance::Bold | Appearance::Underline);
+    Appearance::setTextColour(label, QColor(0, 0, 160));
 }
 
 } // namespace
 
 LinkLabel::LinkLabel(QWidget* parent, Qt::WindowFlags flags) : QLabel(parent, flags)
 {
-    InstallAccessibleFactory();
+    installAccessibleFactory();
+    applyLinkLook(this);
 }
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent, Qt::WindowFlags flags)
     : QLabel(text, parent, flags)
 {
-    InstallAccessibleFactory();
+    installAccessibleFactory();
+    applyLinkLook(this);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)

@@ -25,7 +25,7 @@ void StartUp()
     }
     Platform::SeedRandomFromClock();
     modHelp::CheckUpdateReminder();
-    frmMain* main = frmMain::instance();
-    main->show();
-    CoBrand_Randomize(main->cobrandLabel(), main->fullBrandLabel());
+    frmMain* mainWindow = frmMain::instance();
+    mainWindow->show();
+    CoBrand_Randomize(mainWindow->cobrandLabel(), mainWindow->fullBrandLabel());
 }

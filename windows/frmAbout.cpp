@@ -1,15 +1,40 @@
 #include "frmAbout.h"
 
-#include "WindowSupport.h"
-#include "modHelp.h"
+#include "Appearance.h"
+#include "Placement.h"
+#include "WebLinks.h"
 #include "ui_frmAbout.h"
+
+namespace {
+
+void applyDesign(frmAbout* window, Ui::frmAbout& ui)
+{
+    using namespace Appearance;
+    const QColor green(0, 192, 0);
+    setBackground(window, QColor(128, 128, 128));
+    setFont(window, Family::Verdana, 11);
+    setFont(ui.Label2, Family::Verdana, 19, Bold);
+    setTextColour(ui.Label2, green);
+    setFont(ui.Label3, Family::Verdana, 11, Bold);
+    setTextColour(ui.Label3, green);
+    // White links, one line each, on the window's grey.
+    for (LinkLabel* link : {ui.lblHomePage, ui.lblCoBrand}) {
+        setFont(link, Family::Verdana, 11, Underline);
+        setTextColour(link, Qt::white);
+        link->setWordWrap(false);
+        link->setAutoFillBackground(false);
+    }
+    setBackground(ui.Line1_2, Qt::black);
+}
+
+} // namespace
 
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    applyDesign(this, *ui);
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-    connect(ui->lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    connectWebLinks(this);
     ui->cmdOK->setFocus();
 }
 
@@ -18,12 +43,8 @@ frmAbout::~frmAbout() = default;
 void frmAbout::ShowModal()
 {
     frmAbout* about = instance();
-    CentreOnScreen(about);
+    centreOnScreen(about);
     about->exec(); // application-modal: the opener takes no input until this returns
 }
 
 void frmAbout::cmdOK_Click() { close(); }
-
-void frmAbout::lblHomePage_Click() { modHelp::OpenHomePage(); }
-
-void frmAbout::lblCoBrand_Click() { modHelp::OpenFullBrandPage(); }

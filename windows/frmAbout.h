@@ -24,8 +24,6 @@ private:
     frmAbout();
 
     void cmdOK_Click();
-    void lblHomePage_Click();
-    void lblCoBrand_Click();
 
     std::unique_ptr<Ui::frmAbout> ui;
 };

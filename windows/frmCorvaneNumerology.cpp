@@ -1,13 +1,15 @@
 #include "frmCorvaneNumerology.h"
 
+#include "Appearance.h"
 #include "ClipboardGuard.h"
+#include "Placement.h"
 #include "Reading.h"
-#include "WindowSupport.h"
+#include "SiteMenus.h"
+#include "WebLinks.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
 #include "modCorvaneNumerology.h"
-#include "modHelp.h"
 #include "ui_frmCorvaneNumerology.h"
 
 #include <QCloseEvent>
@@ -16,9 +18,52 @@
 
 using namespace modCorvaneNumerology;
 
+namespace {
+
+constexpr int CaptionPixels = 15; // the title's designed size; a long one is set smaller
+
+void applyDesign(frmCorvaneNumerology* window, Ui::frmCorvaneNumerology& ui)
+{
+    using namespace Appearance;
+    setWindowFont(window, font(Family::Verdana, 11));
+    setFont(ui.Frame2, Family::Verdana, 13, Bold); // its title; the reading and Back have their own
+    setFont(ui.RTB, Family::Verdana, 11);
+    setFont(ui.cmdBackToBack, Family::Verdana, 11);
+    setFont(ui.lblCaption, Family::Verdana, CaptionPixels, Bold);
+    setTextColour(ui.lblCaption, QColor(0, 0, 128));
+    setFont(ui.cmdComprehensive, Family::Verdana, 19, Bold);
+
+    // Each number in its colour: its name, its value and its paragraph.
+    struct Row {
+        QLabel* name;
+        QLabel* value;
+        int valuePixels;
+        QPlainTextEdit* paragraph;
+        QColor colour;
+    };
+    const Row rows[] = {
+        {ui.lblLabel_8, ui.lblLabel_9, 19, ui.txtResult_0, QColor(128, 0, 128)}, // Path
+        {ui.lblLabel_0, ui.lblLabel_1, 15, ui.txtResult_1, QColor(0, 0, 192)},   // Soul
+        {ui.lblLabel_4, ui.lblLabel_5, 15, ui.txtResult_2, QColor(255, 0, 0)},   // Gift
+        {ui.lblLabel_6, ui.lblLabel_7, 15, ui.txtResult_3, QColor(0, 128, 0)},   // Knowledge
+        {ui.lblLabel_2, ui.lblLabel_3, 15, ui.txtResult_4, QColor(128, 0, 0)},   // Karma
+    };
+    for (const Row& row : rows) {
+        setFont(row.name, Family::Verdana, 19, Bold);
+        setFont(row.value, Family::Verdana, row.valuePixels, Bold);
+        for (QWidget* widget : {static_cast<QWidget*>(row.name), static_cast<QWidget*>(row.value),
+                                static_cast<QWidget*>(row.paragraph)})
+            setTextColour(widget, row.colour);
+    }
+}
+
+} // namespace
+
 frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvaneNumerology>())
 {
     ui->setupUi(this);
+    QAction* mnuAbout = addSiteMenus(ui->menubar, QStringLiteral("Check for Software &Update"));
+    applyDesign(this, *ui);
     designedCaptionLeft = ui->lblCaption->x();
     lblLabel = {ui->lblLabel_0, ui->lblLabel_1, ui->lblLabel_2, ui->lblLabel_3, ui->lblLabel_4,
                 ui->lblLabel_5, ui->lblLabel_6, ui->lblLabel_7, ui->lblLabel_8, ui->lblLabel_9};
@@ -35,18 +80,11 @@ frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvan
     connect(ui->mnuBack, &QAction::triggered, this, &frmCorvaneNumerology::cmdBack_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmCorvaneNumerology::cmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmCorvaneNumerology::cmdExit_Click);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmCorvaneNumerology::mnuAbout_Click);
-    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenOnlineHelpPage);
-    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
-    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
-    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
-    connect(ui->mnuMakeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
-    connect(ui->Label14, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
-    connect(ui->lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
-    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    connect(mnuAbout, &QAction::triggered, this, &frmCorvaneNumerology::mnuAbout_Click);
+    connectWebLinks(this);
 
     ui->cmdExit->setFocus();
-    CentreOnScreen(this);
+    centreOnScreen(this);
 }
 
 frmCorvaneNumerology::~frmCorvaneNumerology() = default;
@@ -62,21 +100,17 @@ void frmCorvaneNumerology::ShowReadingPage() { ui->Frame2->raise(); }
 void frmCorvaneNumerology::SetCaption(const QString& title)
 {
     constexpr int margin = 8;
-    constexpr int designedPixels = 15;
     constexpr int smallestPixels = 7;
     QLabel* caption = ui->lblCaption;
     const int available = ui->Frame1->width() - 2 * margin;
-    caption->ensurePolished();
     QFont font = caption->font();
-    int pixels = designedPixels;
+    int pixels = CaptionPixels;
     font.setPixelSize(pixels);
     while (pixels > smallestPixels && QFontMetrics(font).horizontalAdvance(title) > available)
         font.setPixelSize(--pixels);
     const QFontMetrics metrics(font);
     const QString shown = metrics.elidedText(title, Qt::ElideMiddle, available);
-    // The window's fonts come from style sheets, which outrank setFont.
-    caption->setStyleSheet(
-        QStringLiteral("font: bold %1px \"Verdana\"; color: rgb(0, 0, 128);").arg(pixels));
+    caption->setFont(font);
     caption->setText(shown);
     caption->setToolTip(shown == title ? QString() : title);
     const int width = qMin(available, metrics.horizontalAdvance(shown) + 2);

@@ -1,10 +1,14 @@
 #include "frmMain.h"
 
+#include "Appearance.h"
 #include "DateRules.h"
+#include "OfferFrame.h"
+#include "Placement.h"
 #include "Platform.h"
 #include "SavedReading.h"
-#include "TextRules.h"
-#include "WindowSupport.h"
+#include "SiteMenus.h"
+#include "TrimBlanks.h"
+#include "WebLinks.h"
 #include "frmAbout.h"
 #include "frmCorvaneNumerology.h"
 #include "frmNagScreen2.h"
@@ -18,34 +22,53 @@ namespace {
 const char* const MonthNames[] = {"January",   "February", "March",    "April",
                                   "May",       "June",     "July",     "August",
                                   "September", "October",  "November", "December"};
+
+void applyDesign(frmMain* window, Ui::frmMain& ui)
+{
+    using namespace Appearance;
+    const QColor navy(0, 0, 128);
+    setWindowFont(window, font(Family::Verdana, 11));
+    setFont(ui.Frame1, Family::Verdana, 11, Bold); // its title; each control in it has its own
+    for (QWidget* input : {static_cast<QWidget*>(ui.txtName), static_cast<QWidget*>(ui.cboDate),
+                           static_cast<QWidget*>(ui.cboMonth), static_cast<QWidget*>(ui.cboYear)})
+        setFont(input, Family::Verdana, 11);
+    setFont(ui.cmdNext, Family::Verdana, 11, Bold);
+    for (QLabel* caption : {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2}) {
+        setFont(caption, Family::Verdana, 11, Bold);
+        setTextColour(caption, navy);
+    }
+    setFont(ui.cmdOpen, Family::Verdana, 13, Bold);
+    setBackground(ui.fraBirthDay, Qt::white);
+    setTextColour(ui.fraBirthDay, QColor(64, 64, 64));
+    for (QLabel* caption : {ui.Label3, ui.Label6, ui.Label7}) {
+        setFont(caption, Family::MsSansSerif, 11);
+        setTextColour(caption, Qt::black);
+    }
+}
+
 } // namespace
 
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
+    QAction* mnuAbout = addSiteMenus(ui->menubar, QStringLiteral("&Check for Software Update"));
+    applyDesign(this, *ui);
 
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenOnlineHelpPage);
-    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
-    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
-    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
-    connect(ui->mnuMakeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
-    connect(ui->Label61, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
-    connect(ui->lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
-    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connectWebLinks(this);
 
     Form_Load();
-    CentreOnScreen(this);
+    centreOnScreen(this);
 }
 
 frmMain::~frmMain() = default;
 
-QWidget* frmMain::cobrandLabel() const { return ui->lblCobrand; }
+QWidget* frmMain::cobrandLabel() const { return ui->fraFullBrand->cobrandLabel(); }
 
-QWidget* frmMain::fullBrandLabel() const { return ui->lblFullBrand; }
+QWidget* frmMain::fullBrandLabel() const { return ui->fraFullBrand->fullBrandLabel(); }
 
 void frmMain::Form_Load()
 {
@@ -70,6 +93,8 @@ bool frmMain::ValidateInput()
     }
     switch (CheckDate(ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(),
                       ui->cboYear->currentText().toInt())) {
+    // The two date messages differ only by the blank before the "!" of the second; both are
+    // the program's own wording and stay exactly as they are.
     case DateProblem::February:
         Platform::ShowMessage(
             {QStringLiteral("Please Enter Correct Date Or Month!"), Platform::Icon::Information});
@@ -88,10 +113,10 @@ void frmMain::cmdNext_Click()
 {
     if (!ValidateInput())
         return;
-    modCorvaneNumerology::Chart.Name = TrimBlanks(ui->txtName->text()).toStdString();
-    const auto day = static_cast<qint16>(TrimBlanks(ui->cboDate->currentText()).toShort());
+    modCorvaneNumerology::Chart.Name = trimBlanks(ui->txtName->text()).toStdString();
+    const auto day = static_cast<qint16>(trimBlanks(ui->cboDate->currentText()).toShort());
     const auto month = static_cast<qint16>(ui->cboMonth->currentIndex() + 1);
-    const auto year = static_cast<qint16>(TrimBlanks(ui->cboYear->currentText()).toShort());
+    const auto year = static_cast<qint16>(trimBlanks(ui->cboYear->currentText()).toShort());
     PrepareChart(day, month, year);
 
     frmCorvaneNumerology* chart = frmCorvaneNumerology::instance();

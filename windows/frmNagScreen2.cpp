@@ -1,8 +1,10 @@
 #include "frmNagScreen2.h"
 
+#include "Appearance.h"
+#include "Placement.h"
 #include "Platform.h"
-#include "TextRules.h"
-#include "WindowSupport.h"
+#include "TrimBlanks.h"
+#include "WebLinks.h"
 #include "modHelp.h"
 #include "modTellAFriend.h"
 #include "ui_frmNagScreen2.h"
@@ -28,6 +30,39 @@ bool MovesBetweenControls(const QEvent* event)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+void applyDesign(frmNagScreen2* window, Ui::frmNagScreen2& ui)
+{
+    using namespace Appearance;
+    const QColor navy(0, 0, 128);
+    const QColor white(255, 255, 255);
+    setBackground(window, white);
+    setFont(window, Family::MsSansSerif, 11);
+    for (QWidget* frame : {ui.Frame6, ui.Frame2}) {
+        setBackground(frame, navy);
+        setFont(frame, Family::Verdana, 13, Bold);
+        setTextColour(frame, white);
+    }
+    setFont(ui.lblGoToHome, Family::Verdana, 12, Bold | Underline);
+    setTextColour(ui.lblGoToHome, QColor(255, 255, 0));
+    ui.lblGoToHome->setWordWrap(false);           // one line, unless FitCatalogueLink finds no room
+    ui.lblGoToHome->setAutoFillBackground(false); // it may overlap the paragraph's last line
+    setFont(ui.Label3, Family::Verdana, 12);
+    setTextColour(ui.Label3, white);
+    const std::initializer_list<QWidget*> fields = {ui.txtName, ui.txtEmail, ui.txtFriendEmail,
+                                                    ui.txtFriendName, ui.txtMessage};
+    for (QWidget* field : fields) {
+        setFont(field, Family::MsSansSerif, 11);
+        setTextColour(field, Qt::black);
+    }
+    setFont(ui.cmdSubmit, Family::Verdana, 11, Bold);
+    setTextColour(ui.cmdSubmit, Qt::black);
+    setFont(ui.Check1, Family::Verdana, 19);
+    setTextColour(ui.Check1, QColor(0, 0, 192));
+    setFont(ui.Label2, Family::Verdana, 13, Bold);
+    setBackground(ui.Label2, white);
+    setFont(ui.lblNagScreen2Caption, Family::MsSansSerif, 24);
+}
+
 } // namespace
 
 const std::array<const char*, 4> SupportAppeal = {
@@ -49,32 +84,7 @@ frmNagScreen2::frmNagScreen2() : ui(std::make_unique<Ui::frmNagScreen2>())
     ui->setupUi(this);
     setWindowFlag(Qt::WindowStaysOnTopHint); // above ordinary windows, a browser included
 
-    const QColor navy(0, 0, 128);
-    const QColor white(255, 255, 255);
-    SetBackground(this, white);
-    SetFont(this, "MS Sans Serif", 11);
-    for (QWidget* frame : {ui->Frame6, ui->Frame2}) {
-        SetBackground(frame, navy);
-        SetFont(frame, "Verdana", 13, Bold);
-        SetTextColour(frame, white);
-    }
-    SetFont(ui->lblGoToHome, "Verdana", 12, Bold | Underline);
-    SetTextColour(ui->lblGoToHome, QColor(255, 255, 0));
-    SetFont(ui->Label3, "Verdana", 12);
-    SetTextColour(ui->Label3, white);
-    const std::initializer_list<QWidget*> fields = {ui->txtName, ui->txtEmail, ui->txtFriendEmail,
-                                                    ui->txtFriendName, ui->txtMessage};
-    for (QWidget* field : fields) {
-        SetFont(field, "MS Sans Serif", 11);
-        SetTextColour(field, Qt::black);
-    }
-    SetFont(ui->cmdSubmit, "Verdana", 11, Bold);
-    SetTextColour(ui->cmdSubmit, Qt::black);
-    SetFont(ui->Check1, "Verdana", 19);
-    SetTextColour(ui->Check1, QColor(0, 0, 192));
-    SetFont(ui->Label2, "Verdana", 13, Bold);
-    SetBackground(ui->Label2, white);
-    SetFont(ui->lblNagScreen2Caption, "MS Sans Serif", 24);
+    applyDesign(this, *ui);
     // The message field shows the placeholder's CR LF line end as a line break.
     ui->txtMessage->setPlainText(QStringLiteral("Your Message\n"));
     placeholderOf = {{ui->txtName, QStringLiteral("Your Name")},
@@ -82,18 +92,19 @@ frmNagScreen2::frmNagScreen2() : ui(std::make_unique<Ui::frmNagScreen2>())
                      {ui->txtMessage, QStringLiteral("Your Message")},
                      {ui->txtFriendName, QStringLiteral("Friend's Name")},
                      {ui->txtFriendEmail, QStringLiteral("Friend's Email Address")}};
-    for (QWidget* field : fields)
+    for (QWidget* field : std::initializer_list<QWidget*>{ui->txtName, ui->txtEmail, ui->txtMessage,
+                                                          ui->txtFriendName, ui->txtFriendEmail})
         field->installEventFilter(this);
 
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(ui->Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
-    connect(ui->lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+    connectWebLinks(this);
 
     Form_Load();
     FitCatalogueLink();
     ui->cmdClose->setFocus();
-    CentreOnScreen(this);
+    centreOnScreen(this);
 }
 
 frmNagScreen2::~frmNagScreen2() = default;
@@ -155,8 +166,6 @@ void frmNagScreen2::Check1_Click(bool checked)
     modHelp::OpenHomePage();
 }
 
-void frmNagScreen2::lblGoToHome_Click() { modHelp::OpenCataloguePage(); }
-
 // The message as the program handles it: line breaks are CR LF.
 QString frmNagScreen2::MessageText() const
 {
@@ -205,14 +214,14 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
 // A field still showing its placeholder is emptied for typing.
 void frmNagScreen2::Field_GotFocus(QWidget* field)
 {
-    if (TrimBlanks(FieldText(field)) == placeholderOf.value(field))
+    if (trimBlanks(FieldText(field)) == placeholderOf.value(field))
         SetFieldText(field, QString());
 }
 
 // A field left with nothing in it shows its placeholder again.
 void frmNagScreen2::Field_LostFocus(QWidget* field)
 {
-    if (TrimBlanks(FieldText(field)).isEmpty())
+    if (trimBlanks(FieldText(field)).isEmpty())
         SetFieldText(field, placeholderOf.value(field));
 }
 
@@ -230,11 +239,11 @@ bool frmNagScreen2::EmailField_KeyPress(QWidget* field, const QKeyEvent* event)
 void frmNagScreen2::cmdSubmit_Click()
 {
     using namespace modTellAFriend;
-    strReferName = TrimBlanks(ui->txtName->text());
-    strReferEmail = TrimBlanks(ui->txtEmail->text());
-    strReferMessage = TrimBlanks(MessageText());
-    strReferFriendName = TrimBlanks(ui->txtFriendName->text());
-    strReferFriendEmail = TrimBlanks(ui->txtFriendEmail->text());
+    strReferName = trimBlanks(ui->txtName->text());
+    strReferEmail = trimBlanks(ui->txtEmail->text());
+    strReferMessage = trimBlanks(MessageText());
+    strReferFriendName = trimBlanks(ui->txtFriendName->text());
+    strReferFriendEmail = trimBlanks(ui->txtFriendEmail->text());
 
     if (strReferEmail == strReferFriendEmail) {
         ShowError("Please Enter Distinct Email Addresses");

@@ -39,7 +39,6 @@ private:
     void FitCatalogueLink();
     void cmdClose_Click();
     void Check1_Click(bool checked);
-    void lblGoToHome_Click();
 
     QString MessageText() const;
     QString FieldText(QWidget* field) const;

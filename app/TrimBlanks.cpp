@@ -1,6 +1,6 @@
-#include "TextRules.h"
+#include "TrimBlanks.h"
 
-QString TrimBlanks(const QString& text)
+QString trimBlanks(const QString& text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();

@@ -3,4 +3,4 @@
 #include <QString>
 
 // Removes leading and trailing blanks (code 32) only; tabs and line breaks stay.
-QString TrimBlanks(const QString& text);
+QString trimBlanks(const QString& text);
