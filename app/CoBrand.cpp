@@ -8,7 +8,7 @@ qint16 intCoBrandRandomNumber = 0;
 
 void CoBrand_Randomize(QWidget* lblCobrand, QWidget* lblFullBrand)
 {
-    intCoBrandRandomNumber = static_cast<qint16>(Platform::RandomFraction() * 6) + 1;
+    intCoBrandRandomNumber = static_cast<qint16>(Platform::randomFraction() * 6) + 1;
     if (intCoBrandRandomNumber % 2 == 1)
         lblCobrand->raise();
     else

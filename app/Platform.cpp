@@ -20,19 +20,19 @@ const QString ApplicationTitle = QStringLiteral("Halden Corvane Numerology");
 
 namespace {
 
-std::mt19937& Generator()
+std::mt19937& generator()
 {
     static std::mt19937 generator;
     return generator;
 }
 
-std::unique_ptr<QLockFile>& InstanceLock()
+std::unique_ptr<QLockFile>& instanceLock()
 {
     static std::unique_ptr<QLockFile> lock;
     return lock;
 }
 
-Answer RealShowMessage(const Message& message)
+Answer realShowMessage(const Message& message)
 {
     // A lone carriage return separates lines in the program's messages; the box wants \n.
     QString text = message.text;
@@ -48,7 +48,7 @@ Answer RealShowMessage(const Message& message)
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-std::optional<QString> RealChooseFileToOpen(const OpenFileRequest& request)
+std::optional<QString> realChooseFileToOpen(const OpenFileRequest& request)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -62,7 +62,7 @@ std::optional<QString> RealChooseFileToOpen(const OpenFileRequest& request)
 
 // Qt looked the runtime folder up while starting and has already warned about a bad one; the
 // same look here would print those warnings a second time.
-QString RuntimeFolderWithoutRepeatedWarnings()
+QString runtimeFolderWithoutRepeatedWarnings()
 {
     static QtMessageHandler shown = nullptr;
     shown = qInstallMessageHandler(
@@ -75,22 +75,22 @@ QString RuntimeFolderWithoutRepeatedWarnings()
     return folder;
 }
 
-void RealEndProcess()
+void realEndProcess()
 {
     // Windows and settings need nothing more: every setting is written when it is set.
-    ReleaseInstanceLock();
+    releaseInstanceLock();
     std::fflush(nullptr);
     std::_Exit(0);
 }
 
 } // namespace
 
-bool AnotherInstanceRunning()
+bool anotherInstanceRunning()
 {
-    std::unique_ptr<QLockFile>& lock = InstanceLock();
+    std::unique_ptr<QLockFile>& lock = instanceLock();
     if (lock)
         return false; // this process already holds it
-    QString folder = RuntimeFolderWithoutRepeatedWarnings();
+    QString folder = runtimeFolderWithoutRepeatedWarnings();
     if (folder.isEmpty())
         folder = QDir::tempPath();
     QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
@@ -120,43 +120,43 @@ bool AnotherInstanceRunning()
     return true;
 }
 
-void ReleaseInstanceLock() { InstanceLock().reset(); }
+void releaseInstanceLock() { instanceLock().reset(); }
 
-Services RealServices()
+Services realServices()
 {
     Services services;
-    services.showMessage = RealShowMessage;
-    services.chooseFileToOpen = RealChooseFileToOpen;
+    services.showMessage = realShowMessage;
+    services.chooseFileToOpen = realChooseFileToOpen;
     services.today = [] { return QDate::currentDate(); };
     services.seedRandomFromClock = [] {
-        Generator().seed(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+        generator().seed(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
     };
     services.randomFraction = [] {
-        return std::uniform_real_distribution<double>(0.0, 1.0)(Generator());
+        return std::uniform_real_distribution<double>(0.0, 1.0)(generator());
     };
-    services.endProcess = RealEndProcess;
+    services.endProcess = realEndProcess;
     return services;
 }
 
-Services& Current()
+Services& current()
 {
-    static Services services = RealServices();
+    static Services services = realServices();
     return services;
 }
 
-Answer ShowMessage(const Message& message) { return Current().showMessage(message); }
+Answer showMessage(const Message& message) { return current().showMessage(message); }
 
-std::optional<QString> ChooseFileToOpen(const OpenFileRequest& request)
+std::optional<QString> chooseFileToOpen(const OpenFileRequest& request)
 {
-    return Current().chooseFileToOpen(request);
+    return current().chooseFileToOpen(request);
 }
 
-QDate Today() { return Current().today(); }
+QDate today() { return current().today(); }
 
-void SeedRandomFromClock() { Current().seedRandomFromClock(); }
+void seedRandomFromClock() { current().seedRandomFromClock(); }
 
-double RandomFraction() { return Current().randomFraction(); }
+double randomFraction() { return current().randomFraction(); }
 
-void EndProcess() { Current().endProcess(); }
+void endProcess() { current().endProcess(); }
 
 } // namespace Platform

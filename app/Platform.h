@@ -29,25 +29,25 @@ struct OpenFileRequest {
 };
 
 // Modal message box with the application title; returns the button pressed.
-Answer ShowMessage(const Message& message);
+Answer showMessage(const Message& message);
 
 // Modal open-file dialog for an existing file; nullopt when cancelled.
-std::optional<QString> ChooseFileToOpen(const OpenFileRequest& request);
+std::optional<QString> chooseFileToOpen(const OpenFileRequest& request);
 
-QDate Today();
+QDate today();
 
 // The program's one pseudo-random generator.
-void SeedRandomFromClock();
-double RandomFraction(); // 0 <= r < 1
+void seedRandomFromClock();
+double randomFraction(); // 0 <= r < 1
 
 // Ends the process at once with exit code 0; never returns in the program.
-void EndProcess();
+void endProcess();
 
 // True when another copy of the program runs for this user. Otherwise this process now
-// holds the per-user lock until EndProcess (or a crash, after which the lock is stale).
-bool AnotherInstanceRunning();
-// Gives the lock up, so that the next start finds none; EndProcess does this too.
-void ReleaseInstanceLock();
+// holds the per-user lock until endProcess (or a crash, after which the lock is stale).
+bool anotherInstanceRunning();
+// Gives the lock up, so that the next start finds none; endProcess does this too.
+void releaseInstanceLock();
 
 // What the services above call. Defaults are the real Qt calls; tests swap them.
 struct Services {
@@ -59,7 +59,7 @@ struct Services {
     std::function<void()> endProcess;
 };
 
-Services& Current();
-Services RealServices();
+Services& current();
+Services realServices();
 
 } // namespace Platform

@@ -19,7 +19,7 @@ namespace {
 const char* const ReminderSetting = "Duration";
 constexpr qint64 ReminderDays = 14;
 
-std::unique_ptr<QSettings> OpenStore()
+std::unique_ptr<QSettings> openStore()
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                        SettingsAppName());
@@ -28,13 +28,13 @@ std::unique_ptr<QSettings> OpenStore()
 // With no home folder known (and no config folder named), Qt would keep the file below the
 // file system's root, in no one's own folder: the program then keeps no settings, as with a
 // store it cannot write.
-bool HasStoreFolder()
+bool hasStoreFolder()
 {
     return QDir::homePath() != QDir::rootPath() || !qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME");
 }
 
 // "" for a name that cannot be a key of its own (see WriteSetting).
-QString KeyFor(const QString& name)
+QString keyFor(const QString& name)
 {
     const QString scrambled = ScrambleText(name);
     if (scrambled.isEmpty() || scrambled.contains(u'/') || scrambled.contains(u'\\'))
@@ -51,10 +51,10 @@ QString SettingsAppName()
 
 QString ReadSetting(const QString& name)
 {
-    const QString key = KeyFor(name);
-    if (key.isEmpty() || !HasStoreFolder())
+    const QString key = keyFor(name);
+    if (key.isEmpty() || !hasStoreFolder())
         return QString();
-    const std::unique_ptr<QSettings> store = OpenStore();
+    const std::unique_ptr<QSettings> store = openStore();
     // A damaged line elsewhere (FormatError) leaves this value readable; an AccessError does not.
     if (store->status() == QSettings::AccessError)
         return QString();
@@ -63,10 +63,10 @@ QString ReadSetting(const QString& name)
 
 bool WriteSetting(const QString& name, const QString& value)
 {
-    const QString key = KeyFor(name);
-    if (key.isEmpty() || !HasStoreFolder())
+    const QString key = keyFor(name);
+    if (key.isEmpty() || !hasStoreFolder())
         return false;
-    const std::unique_ptr<QSettings> store = OpenStore();
+    const std::unique_ptr<QSettings> store = openStore();
     // Checked first because a value that failed to reach an existing file stays pending in
     // QSettings' per-process cache, where later reads would find it.
     if (!store->isWritable())
@@ -77,7 +77,7 @@ bool WriteSetting(const QString& name, const QString& value)
     return store->status() != QSettings::AccessError;
 }
 
-QString ShortDateFormat()
+QString shortDateFormat()
 {
     QString format = QLocale().dateFormat(QLocale::ShortFormat);
     // Two-digit years read back as 19xx ("12/10/26" is 1926), which would bring the reminder
@@ -87,10 +87,10 @@ QString ShortDateFormat()
     return format;
 }
 
-QString SettingDateText(const QDate& date)
+QString settingDateText(const QDate& date)
 {
     const QLocale locale;
-    const QString format = ShortDateFormat();
+    const QString format = shortDateFormat();
     const QString text = locale.toString(date, format);
     // Many locales write digits or direction marks outside Latin-1, which scrambling turns into
     // "?", and Qt cannot read back some digits at all; an unreadable store would silence the
@@ -100,34 +100,34 @@ QString SettingDateText(const QDate& date)
     return date.toString(Qt::ISODate);
 }
 
-QDate SettingDate(const QString& text)
+QDate settingDate(const QString& text)
 {
-    const QDate date = QLocale().toDate(text, ShortDateFormat());
+    const QDate date = QLocale().toDate(text, shortDateFormat());
     return date.isValid() ? date : QDate::fromString(text, Qt::ISODate);
 }
 
 void CheckUpdateReminder()
 {
     const QString reminder = QString::fromLatin1(ReminderSetting);
-    const QDate today = Platform::Today();
+    const QDate today = Platform::today();
     const QString stored = ReadSetting(reminder);
-    const QDate last = stored.isEmpty() ? QDate() : SettingDate(stored);
+    const QDate last = stored.isEmpty() ? QDate() : settingDate(stored);
     // An unreadable value counts as a first start; kept as it is, it would never come due.
     if (!last.isValid()) {
-        WriteSetting(reminder, SettingDateText(today));
+        WriteSetting(reminder, settingDateText(today));
         return;
     }
     const qint64 days = today.daysTo(last);
     if (days >= -ReminderDays && days <= ReminderDays)
         return;
     // Without a store the question would come back at every start.
-    if (!OpenStore()->isWritable())
+    if (!openStore()->isWritable())
         return;
     const Platform::Answer answer =
-        Platform::ShowMessage({QStringLiteral("There maybe an update to this software available\r"
+        Platform::showMessage({QStringLiteral("There maybe an update to this software available\r"
                                               "Do you want to check for an update?"),
                                Platform::Icon::Information, Platform::Buttons::YesNo});
-    if (!WriteSetting(reminder, SettingDateText(today)))
+    if (!WriteSetting(reminder, settingDateText(today)))
         return;
     if (answer == Platform::Answer::Yes)
         OpenDownloadPage();

@@ -18,12 +18,12 @@ QString ReadSetting(const QString& name);
 bool WriteSetting(const QString& name, const QString& value);
 
 // The user's short date format with the year always in four digits.
-QString ShortDateFormat();
+QString shortDateFormat();
 
-// A date as stored in the settings, and back; SettingDate gives an invalid date for a text
+// A date as stored in the settings, and back; settingDate gives an invalid date for a text
 // it cannot read (garbage, or a date written under another locale).
-QString SettingDateText(const QDate& date);
-QDate SettingDate(const QString& text);
+QString settingDateText(const QDate& date);
+QDate settingDate(const QString& text);
 
 // At start-up: more than 14 days since the last reminder (or the clock moved back as far)
 // asks whether to look for an update. Never fails: any problem with the store ends it quietly.

@@ -27,7 +27,7 @@ protected:
     }
 };
 
-CloseWatcher& Watcher()
+CloseWatcher& closeWatcher()
 {
     static CloseWatcher watcher;
     return watcher;
@@ -36,7 +36,7 @@ CloseWatcher& Watcher()
 } // namespace
 
 // The pictures live in a static library, whose resources are not registered by themselves.
-void EnsureResources()
+void ensureResources()
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(resources);
@@ -47,24 +47,24 @@ void EnsureResources()
 
 namespace LoadedWindows {
 
-QList<QWidget*> OldestFirst()
+QList<QWidget*> oldestFirst()
 {
     QList<QWidget*> loaded;
-    for (const QPointer<QWidget>& window : Watcher().windows)
+    for (const QPointer<QWidget>& window : closeWatcher().windows)
         if (window)
             loaded << window.data();
     return loaded;
 }
 
-void Add(QWidget* window)
+void add(QWidget* window)
 {
-    CloseWatcher& watcher = Watcher();
+    CloseWatcher& watcher = closeWatcher();
     watcher.windows << window;
     window->installEventFilter(&watcher);
     // A dialog that ends with done() (Escape, accept, reject) closes without a close event.
     if (auto* dialog = qobject_cast<QDialog*>(window))
         QObject::connect(dialog, &QDialog::finished, &watcher,
-                         [dialog] { Watcher().forget(dialog); });
+                         [dialog] { closeWatcher().forget(dialog); });
 }
 
 } // namespace LoadedWindows

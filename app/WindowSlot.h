@@ -9,13 +9,13 @@
 
 namespace LoadedWindows {
 // The windows that are loaded now, oldest first.
-QList<QWidget*> OldestFirst();
+QList<QWidget*> oldestFirst();
 // Called once for each new window: registers it and forgets it when it closes.
-void Add(QWidget* window);
+void add(QWidget* window);
 } // namespace LoadedWindows
 
 // Registers the program's compiled-in pictures (icons); needed once before the first use.
-void EnsureResources();
+void ensureResources();
 
 template <class Window> class WindowSlot {
 public:
@@ -24,17 +24,17 @@ public:
     {
         if (Window* window = loaded())
             return window;
-        EnsureResources();
+        ensureResources();
         auto* window = new Window();
         window->setAttribute(Qt::WA_DeleteOnClose);
-        LoadedWindows::Add(window);
+        LoadedWindows::add(window);
         return window;
     }
 
     // The loaded window, or nullptr; never creates one.
     static Window* loaded()
     {
-        for (QWidget* window : LoadedWindows::OldestFirst())
+        for (QWidget* window : LoadedWindows::oldestFirst())
             if (auto* match = qobject_cast<Window*>(window))
                 return match;
         return nullptr;

@@ -5,6 +5,6 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    StartUp();
+    startUp();
     return QApplication::exec();
 }

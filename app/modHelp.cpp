@@ -37,16 +37,16 @@ void CloseAllAndEnd()
     static int passes = 0;
     const int pass = ++passes;
     QList<QPointer<QWidget>> windows;
-    for (QWidget* window : LoadedWindows::OldestFirst())
+    for (QWidget* window : LoadedWindows::oldestFirst())
         windows << window;
     for (const QPointer<QWidget>& window : windows) {
         if (passes != pass)
             return;
-        if (window && LoadedWindows::OldestFirst().contains(window))
+        if (window && LoadedWindows::oldestFirst().contains(window))
             window->close(); // never refused; a window that fails to close ends with the rest
     }
     if (passes == pass)
-        Platform::EndProcess();
+        Platform::endProcess();
 }
 
 } // namespace modHelp

@@ -18,7 +18,7 @@ QString strReferAddress;
 namespace {
 
 // A value still empty or still showing its field's placeholder was never filled in.
-bool Missing(const QString& value, const char* placeholder)
+bool missing(const QString& value, const char* placeholder)
 {
     const QString trimmed = trimBlanks(value);
     return trimmed.isEmpty() || trimmed == QLatin1String(placeholder);
@@ -48,19 +48,19 @@ void SubmitReferral()
         {strReferFriendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
     };
     for (const Check& check : required) {
-        if (Missing(check.value, check.placeholder)) {
-            Platform::ShowMessage(
+        if (missing(check.value, check.placeholder)) {
+            Platform::showMessage(
                 Platform::Message{QString::fromLatin1(check.complaint), Platform::Icon::Critical});
             return;
         }
     }
 
-    strReferAddress = ReferAddress(strReferName, strReferEmail, strReferMessage, strReferFriendName,
+    strReferAddress = referAddress(strReferName, strReferEmail, strReferMessage, strReferFriendName,
                                    strReferFriendEmail);
     OpenReferAddress();
 }
 
-QString ReferAddress(const QString& name, const QString& email, const QString& message,
+QString referAddress(const QString& name, const QString& email, const QString& message,
                      const QString& friendName, const QString& friendEmail)
 {
     const QString script = modHelp::PageScriptAddress();

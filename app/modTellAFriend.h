@@ -22,7 +22,7 @@ void OpenReferAddress();
 // The refer-a-friend page's address for these values: the page script with
 // page=vesk-refer-a-friend, taf1 to taf5 the values in this order and taf6 the page script's
 // folder, each in full percent-encoding.
-QString ReferAddress(const QString& name, const QString& email, const QString& message,
+QString referAddress(const QString& name, const QString& email, const QString& message,
                      const QString& friendName, const QString& friendEmail);
 
 } // namespace modTellAFriend

@@ -17,15 +17,15 @@ struct Section {
 
 } // namespace
 
-std::string ChartTitle(const std::string& name)
+std::string chartTitle(const std::string& name)
 {
     return "Halden Corvane Numerology Chart for " + name;
 }
 
-std::vector<ReadingRun> ComposeReadingRuns(const ChartRecord& record)
+std::vector<ReadingRun> composeReadingRuns(const ChartRecord& record)
 {
     std::vector<ReadingRun> runs;
-    runs.push_back({ChartTitle(record.Name) + LineBreak + LineBreak, 12, Rgb{0, 0, 0}, true});
+    runs.push_back({chartTitle(record.Name) + LineBreak + LineBreak, 12, Rgb{0, 0, 0}, true});
 
     const Section sections[] = {
         {"Path: ", record.Path, PathTexts.at(record.Path), Rgb{128, 0, 128}},

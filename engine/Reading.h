@@ -29,8 +29,8 @@ struct ReadingRun {
 
 // Title line, then Path, Soul, Knowledge, Gift and Karma sections, from the record and
 // the loaded tables. A Gift of 0 leaves only its two line breaks; nothing follows Karma.
-std::vector<ReadingRun> ComposeReadingRuns(const ChartRecord& record);
+std::vector<ReadingRun> composeReadingRuns(const ChartRecord& record);
 
-std::string ChartTitle(const std::string& name);
+std::string chartTitle(const std::string& name);
 
 } // namespace modCorvaneNumerology

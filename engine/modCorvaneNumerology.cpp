@@ -30,7 +30,7 @@ std::int16_t DigitSum(int n)
 }
 
 // Line i of a text file (one paragraph per line) goes to entry i of the table.
-void FillTable(TextTable& table, std::string_view file)
+void fillTable(TextTable& table, std::string_view file)
 {
     std::size_t index = 1;
     while (index < table.size() && !file.empty()) {
@@ -70,11 +70,11 @@ void CalculateChart(ChartRecord& record)
 
 void LoadInterpretations()
 {
-    FillTable(SoulTexts, data::soulFile);
-    FillTable(KarmaTexts, data::karmaFile);
-    FillTable(GiftTexts, data::giftFile);
-    FillTable(DestinyTexts, data::destinyFile);
-    FillTable(PathTexts, data::pathFile);
+    fillTable(SoulTexts, data::soulFile);
+    fillTable(KarmaTexts, data::karmaFile);
+    fillTable(GiftTexts, data::giftFile);
+    fillTable(DestinyTexts, data::destinyFile);
+    fillTable(PathTexts, data::pathFile);
 }
 
 } // namespace modCorvaneNumerology

@@ -21,4 +21,4 @@ QString modHelp::PageScriptAddress() { return QStringLiteral(HCN_PAGE_SCRIPT_ADD
 
 void modHelp::OpenWebAddress(const QString&) { Unexpected("OpenWebAddress"); }
 
-Platform::Answer Platform::ShowMessage(const Message&) { Unexpected("ShowMessage"); }
+Platform::Answer Platform::showMessage(const Message&) { Unexpected("ShowMessage"); }

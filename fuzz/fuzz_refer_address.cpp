@@ -1,4 +1,4 @@
-// ReferAddress on any five values: the address reads back, as the browser is handed it
+// referAddress on any five values: the address reads back, as the browser is handed it
 // (QUrl in tolerant mode), to exactly page=vesk-refer-a-friend, taf1 to taf5 = the values
 // and taf6 = the page script's folder, and QUrl keeps it byte for byte.
 // Qt's full decoding turns the UTF-8 bytes of a Unicode noncharacter (U+FDD0, U+FFFE...) each
@@ -23,7 +23,7 @@
 
 namespace {
 
-bool HasNonCharacter(const QString& text)
+bool hasNonCharacter(const QString& text)
 {
     for (char32_t code : text.toUcs4()) {
         if (QChar::isNonCharacter(code))
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const QString address =
-        modTellAFriend::ReferAddress(values[0], values[1], values[2], values[3], values[4]);
+        modTellAFriend::referAddress(values[0], values[1], values[2], values[3], values[4]);
     const QUrl url(address, QUrl::TolerantMode);
     FUZZ_REQUIRE(url.isValid(), "the address is a valid URL");
     FUZZ_REQUIRE(url.toEncoded() == address.toUtf8(), "QUrl keeps the address byte for byte");
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(QByteArray::fromPercentEncoding(encoded.at(i).second.toLatin1()) ==
                          value.toUtf8(),
                      "each item carries its value's UTF-8 bytes");
-        if (!HasNonCharacter(value))
+        if (!hasNonCharacter(value))
             FUZZ_REQUIRE(decoded.at(i) == expected.at(i), "each item reads back to its value");
     }
     return 0;

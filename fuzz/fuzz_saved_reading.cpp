@@ -1,4 +1,4 @@
-// ParseSavedReading on any bytes: it never crashes, refuses exactly when the bytes hold fewer
+// parseSavedReading on any bytes: it never crashes, refuses exactly when the bytes hold fewer
 // than six lines, and otherwise returns lines 4 to 6, each unscrambled from its Latin-1 text.
 // The first input byte says whether the bytes are the whole file; the rest are the bytes.
 
@@ -18,7 +18,7 @@ namespace {
 
 // The lines found, split another way than the parser does: every CR LF and then every lone
 // CR becomes an LF, and the text is cut at each LF. Only the first six lines matter.
-std::vector<std::string> FirstSixLines(std::string text, bool complete)
+std::vector<std::string> firstSixLines(std::string text, bool complete)
 {
     std::string normalized;
     normalized.reserve(text.size());
@@ -47,7 +47,7 @@ std::vector<std::string> FirstSixLines(std::string text, bool complete)
     return lines;
 }
 
-QString Expected(const std::string& line)
+QString expected(const std::string& line)
 {
     return modHelp::UnscrambleText(
         QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
@@ -63,15 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     const std::optional<SavedDate> date =
-        ParseSavedReading(QByteArray(text.data(), static_cast<qsizetype>(text.size())), complete);
-    const std::vector<std::string> lines = FirstSixLines(text, complete);
+        parseSavedReading(QByteArray(text.data(), static_cast<qsizetype>(text.size())), complete);
+    const std::vector<std::string> lines = firstSixLines(text, complete);
 
     FUZZ_REQUIRE(date.has_value() == (lines.size() == 6),
                  "a refusal exactly when fewer than six lines are found");
     if (date) {
-        FUZZ_REQUIRE(date->month == Expected(lines[3]), "month is line 4 unscrambled");
-        FUZZ_REQUIRE(date->day == Expected(lines[4]), "day is line 5 unscrambled");
-        FUZZ_REQUIRE(date->year == Expected(lines[5]), "year is line 6 unscrambled");
+        FUZZ_REQUIRE(date->month == expected(lines[3]), "month is line 4 unscrambled");
+        FUZZ_REQUIRE(date->day == expected(lines[4]), "day is line 5 unscrambled");
+        FUZZ_REQUIRE(date->year == expected(lines[5]), "year is line 6 unscrambled");
     }
     return 0;
 }

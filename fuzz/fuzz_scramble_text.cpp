@@ -23,7 +23,7 @@ namespace {
 
 constexpr qsizetype Longest = 32767;
 
-QString Decode(int how, const char* bytes, qsizetype size)
+QString decode(int how, const char* bytes, qsizetype size)
 {
     switch (how) {
     case 1: {
@@ -40,20 +40,20 @@ QString Decode(int how, const char* bytes, qsizetype size)
 }
 
 // Characters outside Latin-1 count as "?".
-HCN_CHECK_ONLY int Code(QChar character)
+HCN_CHECK_ONLY int codeOf(QChar character)
 {
     return character.unicode() <= 0xFF ? character.unicode() : '?';
 }
 
 // The walk as the header describes it, written out character by character.
-HCN_CHECK_ONLY QString Model(const QString& text, int shift)
+HCN_CHECK_ONLY QString model(const QString& text, int shift)
 {
     if (text.size() > Longest)
         return QString();
     QString result(text.size(), Qt::Uninitialized);
     QChar* out = result.data();
     for (qsizetype i = text.size() - 1; i >= 0; --i) {
-        const int code = Code(text.at(i)) + shift;
+        const int code = codeOf(text.at(i)) + shift;
         if (code >= 0 && code <= 255)
             *out++ = QChar(char16_t(code));
     }
@@ -62,7 +62,7 @@ HCN_CHECK_ONLY QString Model(const QString& text, int shift)
 }
 
 // Every character is Latin-1 and stays within 0 to 255 when shifted.
-HCN_CHECK_ONLY bool AllShiftable(const QString& text, int shift)
+HCN_CHECK_ONLY bool allShiftable(const QString& text, int shift)
 {
     for (QChar character : text) {
         const int code = character.unicode() + shift;
@@ -72,7 +72,7 @@ HCN_CHECK_ONLY bool AllShiftable(const QString& text, int shift)
     return true;
 }
 
-HCN_CHECK_ONLY bool AllWithin(const QString& text, int low, int high)
+HCN_CHECK_ONLY bool allWithin(const QString& text, int low, int high)
 {
     for (QChar character : text) {
         if (character.unicode() < low || character.unicode() > high)
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const int flags = data[0];
-    QString text = Decode(flags & 3, reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    QString text = decode(flags & 3, reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     if ((flags & 0x0C) == 0x0C && !text.isEmpty()) {
         const qsizetype length = Longest - 7 + (flags >> 4); // 32,760 to 32,775
         text = text.repeated(length / text.size() + 1).left(length);
@@ -105,16 +105,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(unscrambled.isEmpty(), "a text over 32,767 characters unscrambles to \"\"");
         return 0;
     }
-    FUZZ_REQUIRE(AllWithin(scrambled, offset, 255), "scrambled codes are 7 to 255");
-    FUZZ_REQUIRE(AllWithin(unscrambled, 0, 255 - offset), "unscrambled codes are 0 to 248");
-    FUZZ_REQUIRE(scrambled == Model(text, offset), "scrambling is the shifted reversed walk");
-    FUZZ_REQUIRE(unscrambled == Model(text, -offset), "unscrambling is the inverse walk");
+    FUZZ_REQUIRE(allWithin(scrambled, offset, 255), "scrambled codes are 7 to 255");
+    FUZZ_REQUIRE(allWithin(unscrambled, 0, 255 - offset), "unscrambled codes are 0 to 248");
+    FUZZ_REQUIRE(scrambled == model(text, offset), "scrambling is the shifted reversed walk");
+    FUZZ_REQUIRE(unscrambled == model(text, -offset), "unscrambling is the inverse walk");
 
-    if (AllShiftable(text, offset)) {
+    if (allShiftable(text, offset)) {
         FUZZ_REQUIRE(scrambled.size() == text.size(), "no code is dropped when all fit");
         FUZZ_REQUIRE(modHelp::UnscrambleText(scrambled) == text, "unscramble(scramble(t)) == t");
     }
-    if (AllShiftable(text, -offset)) {
+    if (allShiftable(text, -offset)) {
         FUZZ_REQUIRE(unscrambled.size() == text.size(), "no code is dropped when all fit");
         FUZZ_REQUIRE(modHelp::ScrambleText(unscrambled) == text, "scramble(unscramble(t)) == t");
     }

@@ -6,18 +6,18 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-void ClipboardGuard::Protect(QAbstractScrollArea* view)
+void ClipboardGuard::protect(QAbstractScrollArea* view)
 {
     auto* guard = new ClipboardGuard(view);
     view->viewport()->setMouseTracking(true); // moves count even with no button held
     view->viewport()->installEventFilter(guard);
     if (auto* plain = qobject_cast<QPlainTextEdit*>(view))
-        connect(plain, &QPlainTextEdit::textChanged, guard, &ClipboardGuard::ClearClipboard);
+        connect(plain, &QPlainTextEdit::textChanged, guard, &ClipboardGuard::clearClipboard);
     else if (auto* rich = qobject_cast<QTextEdit*>(view))
-        connect(rich, &QTextEdit::textChanged, guard, &ClipboardGuard::ClearClipboard);
+        connect(rich, &QTextEdit::textChanged, guard, &ClipboardGuard::clearClipboard);
 }
 
-void ClipboardGuard::ClearClipboard()
+void ClipboardGuard::clearClipboard()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear(QClipboard::Clipboard);
@@ -32,7 +32,7 @@ bool ClipboardGuard::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        ClearClipboard();
+        clearClipboard();
         break;
     default:
         break;

@@ -10,8 +10,8 @@ class QAbstractScrollArea;
 class ClipboardGuard : public QObject {
     Q_OBJECT
 public:
-    static void Protect(QAbstractScrollArea* view);
-    static void ClearClipboard();
+    static void protect(QAbstractScrollArea* view);
+    static void clearClipboard();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

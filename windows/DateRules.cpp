@@ -14,12 +14,12 @@ constexpr int Day31 = 30;
 
 } // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-DateProblem CheckDate(int dayIndex, int monthIndex, int year)
+DateProblem checkDate(int dayIndex, int monthIndex, int year)
 {
     if (monthIndex == February) {
-        const int lastDay = IsLeapYear(year) ? Day29 : Day28;
+        const int lastDay = isLeapYear(year) ? Day29 : Day28;
         return dayIndex > lastDay ? DateProblem::February : DateProblem::None;
     }
     const bool thirtyDays = monthIndex == April || monthIndex == June || monthIndex == September ||

@@ -8,6 +8,6 @@ enum class DateProblem {
 };
 
 // Gregorian rule: every fourth year, but not centuries unless divisible by 400.
-bool IsLeapYear(int year);
+bool isLeapYear(int year);
 
-DateProblem CheckDate(int dayIndex, int monthIndex, int year);
+DateProblem checkDate(int dayIndex, int monthIndex, int year);

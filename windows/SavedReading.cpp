@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QList>
 
-std::optional<SavedDate> ParseSavedReading(const QByteArray& bytes, bool complete)
+std::optional<SavedDate> parseSavedReading(const QByteArray& bytes, bool complete)
 {
     QList<QByteArray> lines;
     qsizetype start = 0;
@@ -30,7 +30,7 @@ std::optional<SavedDate> ParseSavedReading(const QByteArray& bytes, bool complet
     return SavedDate{value(4), value(5), value(6)};
 }
 
-std::optional<SavedDate> ReadSavedReading(const QString& path)
+std::optional<SavedDate> readSavedReading(const QString& path)
 {
     // Not a FIFO, device or folder: opening one could block or never end.
     if (!QFileInfo(path).isFile())
@@ -41,5 +41,5 @@ std::optional<SavedDate> ReadSavedReading(const QString& path)
     const QByteArray bytes = file.read(SavedReadingLimit);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return ParseSavedReading(bytes, file.atEnd());
+    return parseSavedReading(bytes, file.atEnd());
 }

@@ -19,8 +19,8 @@ constexpr qint64 SavedReadingLimit = 64 * 1024;
 // Lines 4 to 6 of the file's first bytes, unscrambled; nullopt when one of them is missing.
 // Lines end with CR LF, a lone CR or a lone LF. complete says whether bytes holds the whole
 // file: if not, a last line without its end may go on beyond it and is not used.
-std::optional<SavedDate> ParseSavedReading(const QByteArray& bytes, bool complete = true);
+std::optional<SavedDate> parseSavedReading(const QByteArray& bytes, bool complete = true);
 
 // The same for a file: nullopt when the path is not a regular file or cannot be read.
 // Reads at most SavedReadingLimit bytes, so a huge file costs no more than a small one.
-std::optional<SavedDate> ReadSavedReading(const QString& path);
+std::optional<SavedDate> readSavedReading(const QString& path);

@@ -10,20 +10,20 @@
 #include <QApplication>
 #include <QIcon>
 
-void StartUp()
+void startUp()
 {
     QApplication::setApplicationName(QStringLiteral("halden-corvane-numerology"));
     // Lets the desktop match the running window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.haldencorvane.Numerology"));
-    EnsureResources();
+    ensureResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
 
-    if (Platform::AnotherInstanceRunning()) {
-        Platform::ShowMessage({QStringLiteral("Application is already running")});
+    if (Platform::anotherInstanceRunning()) {
+        Platform::showMessage({QStringLiteral("Application is already running")});
         modHelp::CloseAllAndEnd(); // does not return in the program
         return;
     }
-    Platform::SeedRandomFromClock();
+    Platform::seedRandomFromClock();
     modHelp::CheckUpdateReminder();
     frmMain* mainWindow = frmMain::instance();
     mainWindow->show();

@@ -40,7 +40,7 @@ frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 
 frmAbout::~frmAbout() = default;
 
-void frmAbout::ShowModal()
+void frmAbout::showModal()
 {
     frmAbout* about = instance();
     centreOnScreen(about);

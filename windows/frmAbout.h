@@ -17,7 +17,7 @@ public:
     ~frmAbout() override;
 
     // Shows it modally; returns once it has been closed.
-    static void ShowModal();
+    static void showModal();
 
 private:
     friend class WindowSlot<frmAbout>;

@@ -70,12 +70,12 @@ frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvan
     txtResult = {ui->txtResult_0, ui->txtResult_1, ui->txtResult_2, ui->txtResult_3,
                  ui->txtResult_4};
     for (QPlainTextEdit* box : txtResult)
-        ClipboardGuard::Protect(box);
-    ClipboardGuard::Protect(ui->RTB);
+        ClipboardGuard::protect(box);
+    ClipboardGuard::protect(ui->RTB);
 
     connect(ui->cmdComprehensive, &QPushButton::clicked, this,
-            &frmCorvaneNumerology::ShowReadingPage);
-    connect(ui->cmdBackToBack, &QPushButton::clicked, this, &frmCorvaneNumerology::ShowNumberPage);
+            &frmCorvaneNumerology::showReadingPage);
+    connect(ui->cmdBackToBack, &QPushButton::clicked, this, &frmCorvaneNumerology::showNumberPage);
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmCorvaneNumerology::cmdBack_Click);
     connect(ui->mnuBack, &QAction::triggered, this, &frmCorvaneNumerology::cmdBack_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmCorvaneNumerology::cmdExit_Click);
@@ -89,15 +89,15 @@ frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvan
 
 frmCorvaneNumerology::~frmCorvaneNumerology() = default;
 
-void frmCorvaneNumerology::ShowNumberPage() { ui->Frame1->raise(); }
+void frmCorvaneNumerology::showNumberPage() { ui->Frame1->raise(); }
 
-void frmCorvaneNumerology::ShowReadingPage() { ui->Frame2->raise(); }
+void frmCorvaneNumerology::showReadingPage() { ui->Frame2->raise(); }
 
 // The title has one line above the Path row. It grows to the right from its designed place
 // and moves left when the page's width runs out; a title wider than the page is set in a
 // smaller size until it fits, and only one too long even at the smallest size is shortened
 // in the middle, with the whole title as its tool tip.
-void frmCorvaneNumerology::SetCaption(const QString& title)
+void frmCorvaneNumerology::setCaption(const QString& title)
 {
     constexpr int margin = 8;
     constexpr int smallestPixels = 7;
@@ -130,13 +130,13 @@ void frmCorvaneNumerology::cmdBack_Click()
 void frmCorvaneNumerology::closeEvent(QCloseEvent* event)
 {
     if (!closingForBack)
-        frmNagScreen2::instance()->ShowFarewell();
+        frmNagScreen2::instance()->showFarewell();
     event->accept();
 }
 
 void frmCorvaneNumerology::cmdExit_Click() { close(); }
 
-void frmCorvaneNumerology::mnuAbout_Click() { frmAbout::ShowModal(); }
+void frmCorvaneNumerology::mnuAbout_Click() { frmAbout::showModal(); }
 
 void PrepareChart(qint16 day, qint16 month, qint16 year)
 {
@@ -157,7 +157,7 @@ void FillChartWindow()
         return QString::fromStdString(paragraph);
     };
 
-    window->SetCaption(QString::fromStdString(ChartTitle(Chart.Name)));
+    window->setCaption(QString::fromStdString(chartTitle(Chart.Name)));
     lblLabel[1]->setText(QString::number(Chart.Soul));
     lblLabel[3]->setText(QString::number(Chart.Karma));
     if (Chart.Gift != 0) {
@@ -188,7 +188,7 @@ void ComposeReading()
     QTextEdit* rtb = frmCorvaneNumerology::instance()->ui->RTB;
     rtb->clear();
     QTextCursor cursor(rtb->document());
-    for (const ReadingRun& run : ComposeReadingRuns(Chart)) {
+    for (const ReadingRun& run : composeReadingRuns(Chart)) {
         QTextCharFormat format;
         format.setFontPointSize(run.pointSize);
         format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));

@@ -20,8 +20,8 @@ class frmCorvaneNumerology : public QMainWindow, public WindowSlot<frmCorvaneNum
 public:
     ~frmCorvaneNumerology() override;
 
-    void ShowNumberPage();
-    void ShowReadingPage();
+    void showNumberPage();
+    void showReadingPage();
 
 protected:
     void closeEvent(QCloseEvent* event) override; // Form_Unload
@@ -32,7 +32,7 @@ private:
     friend void ComposeReading();
     frmCorvaneNumerology();
 
-    void SetCaption(const QString& title);
+    void setCaption(const QString& title);
     void cmdBack_Click();
     void cmdExit_Click();
     void mnuAbout_Click();

@@ -87,20 +87,20 @@ void frmMain::Form_Load()
 bool frmMain::ValidateInput()
 {
     if (ui->txtName->text().isEmpty()) {
-        Platform::ShowMessage({QStringLiteral("Please Enter Your Name"), Platform::Icon::Critical});
+        Platform::showMessage({QStringLiteral("Please Enter Your Name"), Platform::Icon::Critical});
         ui->txtName->setFocus();
         return false;
     }
-    switch (CheckDate(ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(),
+    switch (checkDate(ui->cboDate->currentIndex(), ui->cboMonth->currentIndex(),
                       ui->cboYear->currentText().toInt())) {
     // The two date messages differ only by the blank before the "!" of the second; both are
     // the program's own wording and stay exactly as they are.
     case DateProblem::February:
-        Platform::ShowMessage(
+        Platform::showMessage(
             {QStringLiteral("Please Enter Correct Date Or Month!"), Platform::Icon::Information});
         return false;
     case DateProblem::ThirtyDayMonth:
-        Platform::ShowMessage(
+        Platform::showMessage(
             {QStringLiteral("Please Enter Correct Date Or Month !"), Platform::Icon::Information});
         return false;
     case DateProblem::None:
@@ -120,7 +120,7 @@ void frmMain::cmdNext_Click()
     PrepareChart(day, month, year);
 
     frmCorvaneNumerology* chart = frmCorvaneNumerology::instance();
-    chart->ShowNumberPage();
+    chart->showNumberPage();
     chart->show();
     closingForReading = true;
     close();
@@ -129,20 +129,20 @@ void frmMain::cmdNext_Click()
 
 void frmMain::cmdOpen_Click()
 {
-    const std::optional<QString> chosen = Platform::ChooseFileToOpen(
+    const std::optional<QString> chosen = Platform::chooseFileToOpen(
         {QStringLiteral("Select the source file"),
          QStringLiteral("Halden Free Numerology Pro (*.num)"), QStringLiteral("num")});
     if (!chosen)
         return;
     const auto refuse = [] {
-        Platform::ShowMessage({QStringLiteral("Please Check The File."), Platform::Icon::Critical});
+        Platform::showMessage({QStringLiteral("Please Check The File."), Platform::Icon::Critical});
     };
     if (!chosen->endsWith(QLatin1String("num"))) // letter case counts: "NUM" is refused
         return refuse();
 
     // All or nothing: a file that does not name a date of the lists changes none of them,
     // so no reading is ever shown for a date the file does not hold.
-    const std::optional<SavedDate> saved = ReadSavedReading(*chosen);
+    const std::optional<SavedDate> saved = readSavedReading(*chosen);
     if (!saved)
         return refuse();
     const int month = ui->cboMonth->findText(saved->month);
@@ -168,10 +168,10 @@ void frmMain::closeEvent(QCloseEvent* event)
     if (closingForReading)
         farewell->hide();
     else
-        farewell->ShowFarewell();
+        farewell->showFarewell();
     event->accept();
 }
 
 void frmMain::mnuExit_Click() { close(); }
 
-void frmMain::mnuAbout_Click() { frmAbout::ShowModal(); }
+void frmMain::mnuAbout_Click() { frmAbout::showModal(); }

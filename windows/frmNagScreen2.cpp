@@ -17,14 +17,14 @@
 
 namespace {
 
-void ShowError(const char* text)
+void showError(const char* text)
 {
-    Platform::ShowMessage(Platform::Message{QString::fromLatin1(text), Platform::Icon::Critical});
+    Platform::showMessage(Platform::Message{QString::fromLatin1(text), Platform::Icon::Critical});
 }
 
 // Focus that leaves or returns with the whole window (a message box opening over it, a menu
 // popping up) is no move between the controls, so the field rules leave it alone.
-bool MovesBetweenControls(const QEvent* event)
+bool movesBetweenControls(const QEvent* event)
 {
     const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
@@ -44,7 +44,7 @@ void applyDesign(frmNagScreen2* window, Ui::frmNagScreen2& ui)
     }
     setFont(ui.lblGoToHome, Family::Verdana, 12, Bold | Underline);
     setTextColour(ui.lblGoToHome, QColor(255, 255, 0));
-    ui.lblGoToHome->setWordWrap(false);           // one line, unless FitCatalogueLink finds no room
+    ui.lblGoToHome->setWordWrap(false);           // one line, unless fitCatalogueLink finds no room
     ui.lblGoToHome->setAutoFillBackground(false); // it may overlap the paragraph's last line
     setFont(ui.Label3, Family::Verdana, 12);
     setTextColour(ui.Label3, white);
@@ -102,7 +102,7 @@ frmNagScreen2::frmNagScreen2() : ui(std::make_unique<Ui::frmNagScreen2>())
     connectWebLinks(this);
 
     Form_Load();
-    FitCatalogueLink();
+    fitCatalogueLink();
     ui->cmdClose->setFocus();
     centreOnScreen(this);
 }
@@ -118,8 +118,8 @@ void frmNagScreen2::Form_Load()
 
     ui->picNagscreen2Icon->setPixmap(windowIcon().pixmap(32, 32));
 
-    Platform::SeedRandomFromClock();
-    const auto n = static_cast<std::size_t>(std::floor(Platform::RandomFraction() * 4));
+    Platform::seedRandomFromClock();
+    const auto n = static_cast<std::size_t>(std::floor(Platform::randomFraction() * 4));
     ui->Label2->setText(QString::fromLatin1(SupportAppeal.at(qMin<std::size_t>(n, 3))));
     // The longest appeal needs a fifth line in the system's fonts; it grows towards Check1.
     ui->Label2->resize(ui->Label2->width(),
@@ -128,7 +128,7 @@ void frmNagScreen2::Form_Load()
 
 // The link is sized to its text at the foot of its frame. Where the system's font is wider
 // than the design's, it wraps and grows upwards into the room the paragraph leaves.
-void frmNagScreen2::FitCatalogueLink()
+void frmNagScreen2::fitCatalogueLink()
 {
     QLabel* link = ui->lblGoToHome;
     const int bottom = ui->Frame6->height() - 3;
@@ -141,7 +141,7 @@ void frmNagScreen2::FitCatalogueLink()
     link->move(link->x(), qMin(link->y(), bottom - link->height()));
 }
 
-void frmNagScreen2::ShowFarewell()
+void frmNagScreen2::showFarewell()
 {
     show();
     raise();
@@ -167,19 +167,19 @@ void frmNagScreen2::Check1_Click(bool checked)
 }
 
 // The message as the program handles it: line breaks are CR LF.
-QString frmNagScreen2::MessageText() const
+QString frmNagScreen2::messageText() const
 {
     return ui->txtMessage->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
 }
 
-QString frmNagScreen2::FieldText(QWidget* field) const
+QString frmNagScreen2::fieldText(QWidget* field) const
 {
     if (field == ui->txtMessage)
-        return MessageText();
+        return messageText();
     return static_cast<QLineEdit*>(field)->text();
 }
 
-void frmNagScreen2::SetFieldText(QWidget* field, const QString& text)
+void frmNagScreen2::setFieldText(QWidget* field, const QString& text)
 {
     if (field == ui->txtMessage)
         ui->txtMessage->setPlainText(text);
@@ -193,11 +193,11 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
     if (field && placeholderOf.contains(field)) {
         switch (event->type()) {
         case QEvent::FocusIn:
-            if (MovesBetweenControls(event))
+            if (movesBetweenControls(event))
                 Field_GotFocus(field);
             break;
         case QEvent::FocusOut:
-            if (MovesBetweenControls(event))
+            if (movesBetweenControls(event))
                 Field_LostFocus(field);
             break;
         case QEvent::KeyPress:
@@ -214,15 +214,15 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
 // A field still showing its placeholder is emptied for typing.
 void frmNagScreen2::Field_GotFocus(QWidget* field)
 {
-    if (trimBlanks(FieldText(field)) == placeholderOf.value(field))
-        SetFieldText(field, QString());
+    if (trimBlanks(fieldText(field)) == placeholderOf.value(field))
+        setFieldText(field, QString());
 }
 
 // A field left with nothing in it shows its placeholder again.
 void frmNagScreen2::Field_LostFocus(QWidget* field)
 {
-    if (trimBlanks(FieldText(field)).isEmpty())
-        SetFieldText(field, placeholderOf.value(field));
+    if (trimBlanks(fieldText(field)).isEmpty())
+        setFieldText(field, placeholderOf.value(field));
 }
 
 // A typed space is refused with a message; true when the key is used up here. Pasted text is
@@ -231,7 +231,7 @@ bool frmNagScreen2::EmailField_KeyPress(QWidget* field, const QKeyEvent* event)
 {
     if (event->text() != QLatin1String(" "))
         return false;
-    ShowError("Email Address Cannot Contain Space");
+    showError("Email Address Cannot Contain Space");
     field->setFocus();
     return true;
 }
@@ -241,18 +241,18 @@ void frmNagScreen2::cmdSubmit_Click()
     using namespace modTellAFriend;
     strReferName = trimBlanks(ui->txtName->text());
     strReferEmail = trimBlanks(ui->txtEmail->text());
-    strReferMessage = trimBlanks(MessageText());
+    strReferMessage = trimBlanks(messageText());
     strReferFriendName = trimBlanks(ui->txtFriendName->text());
     strReferFriendEmail = trimBlanks(ui->txtFriendEmail->text());
 
     if (strReferEmail == strReferFriendEmail) {
-        ShowError("Please Enter Distinct Email Addresses");
+        showError("Please Enter Distinct Email Addresses");
         return;
     }
     // One "@" and one "." anywhere in each address is all that is asked.
     for (const QString* address : {&strReferEmail, &strReferFriendEmail}) {
         if (!address->contains(u'@') || !address->contains(u'.')) {
-            ShowError("Please Enter Proper Email Address");
+            showError("Please Enter Proper Email Address");
             return;
         }
     }

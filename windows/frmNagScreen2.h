@@ -24,7 +24,7 @@ public:
     ~frmNagScreen2() override;
 
     // Brings the window up as the active one, with Exit holding the focus.
-    void ShowFarewell();
+    void showFarewell();
 
 protected:
     void closeEvent(QCloseEvent* event) override; // Form_Unload
@@ -36,13 +36,13 @@ private:
     frmNagScreen2();
 
     void Form_Load();
-    void FitCatalogueLink();
+    void fitCatalogueLink();
     void cmdClose_Click();
     void Check1_Click(bool checked);
 
-    QString MessageText() const;
-    QString FieldText(QWidget* field) const;
-    void SetFieldText(QWidget* field, const QString& text);
+    QString messageText() const;
+    QString fieldText(QWidget* field) const;
+    void setFieldText(QWidget* field, const QString& text);
     void Field_GotFocus(QWidget* field);
     void Field_LostFocus(QWidget* field);
     bool EmailField_KeyPress(QWidget* field, const QKeyEvent* event);

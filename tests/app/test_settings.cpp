@@ -55,7 +55,7 @@ const QString ReminderText = QStringLiteral("There maybe an update to this softw
 // "Duration" scrambled: shifted by 7 and reversed.
 const QString DurationKeyOnDisk = QStringLiteral("Settings/uvp{hy|K");
 
-QString Codes(std::initializer_list<int> codes)
+QString codes(std::initializer_list<int> codes)
 {
     QString text;
     for (int code : codes)
@@ -63,24 +63,24 @@ QString Codes(std::initializer_list<int> codes)
     return text;
 }
 
-QString StoreFile()
+QString storeFile()
 {
     return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/test_settings.conf");
 }
 
-QByteArray StoreBytes()
+QByteArray storeBytes()
 {
-    QFile file(StoreFile());
+    QFile file(storeFile());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Parses a copy of the settings file: QSettings caches files per process, and only a file it
 // has never seen proves what is really on disk.
-QMap<QString, QString> StoredOnDisk()
+QMap<QString, QString> storedOnDisk()
 {
     QTemporaryDir folder;
     const QString copy = folder.filePath(QStringLiteral("copy.ini"));
-    if (!QFile::copy(StoreFile(), copy))
+    if (!QFile::copy(storeFile(), copy))
         return {};
     const QSettings parsed(copy, QSettings::IniFormat);
     QMap<QString, QString> values;
@@ -89,9 +89,9 @@ QMap<QString, QString> StoredOnDisk()
     return values;
 }
 
-QString DurationOnDisk()
+QString durationOnDisk()
 {
-    return modHelp::UnscrambleText(StoredOnDisk().value(DurationKeyOnDisk));
+    return modHelp::UnscrambleText(storedOnDisk().value(DurationKeyOnDisk));
 }
 
 class DefaultLocale {
@@ -105,7 +105,7 @@ private:
     QLocale saved;
 };
 
-QLocale UnitedStates() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+QLocale unitedStates() { return QLocale(QLocale::English, QLocale::UnitedStates); }
 
 // Moves the per-user store (and, when given, the shared defaults QSettings falls back to) for
 // one test, and puts both back afterwards.
@@ -148,8 +148,8 @@ class TestSettings : public QObject {
 private slots:
     void init()
     {
-        QFile::remove(StoreFile());
-        QVERIFY(!QFile::exists(StoreFile()));
+        QFile::remove(storeFile());
+        QVERIFY(!QFile::exists(storeFile()));
     }
 
     void scrambleBothWays_data()
@@ -164,15 +164,15 @@ private slots:
         QTest::newRow("order is reversed") << "abc"
                                            << "jih"
                                            << "\\[Z";
-        QTest::newRow("code 0") << Codes({0}) << Codes({7}) << QString();
-        QTest::newRow("codes 6 and 7") << Codes({6, 7}) << Codes({14, 13}) << Codes({0});
-        QTest::newRow("code 248") << Codes({248}) << Codes({255}) << Codes({241});
+        QTest::newRow("code 0") << codes({0}) << codes({7}) << QString();
+        QTest::newRow("codes 6 and 7") << codes({6, 7}) << codes({14, 13}) << codes({0});
+        QTest::newRow("code 248") << codes({248}) << codes({255}) << codes({241});
         QTest::newRow("code 249 dropped, neighbours kept")
-            << Codes({'a', 249, 'b'}) << "ih" << Codes({'[', 242, 'Z'});
-        QTest::newRow("code 255") << Codes({255}) << QString() << Codes({248});
-        QTest::newRow("euro sign counts as ?") << Codes({0x20AC}) << "F"
+            << codes({'a', 249, 'b'}) << "ih" << codes({'[', 242, 'Z'});
+        QTest::newRow("code 255") << codes({255}) << QString() << codes({248});
+        QTest::newRow("euro sign counts as ?") << codes({0x20AC}) << "F"
                                                << "8";
-        QTest::newRow("outside the BMP, each UTF-16 half counts") << Codes({0xD83D, 0xDE00}) << "FF"
+        QTest::newRow("outside the BMP, each UTF-16 half counts") << codes({0xD83D, 0xDE00}) << "FF"
                                                                   << "88";
         QTest::newRow("setting name") << "Duration"
                                       << "uvp{hy|K"
@@ -249,11 +249,11 @@ private slots:
         QVERIFY(WriteSetting(name, value));
         QCOMPARE(ReadSetting(name), value);
         // One key directly in the group: the scrambled name was not split into subgroups.
-        const QMap<QString, QString> onDisk = StoredOnDisk();
+        const QMap<QString, QString> onDisk = storedOnDisk();
         const QString key = QStringLiteral("Settings/") + modHelp::ScrambleText(name);
         QCOMPARE(onDisk.keys(), QStringList{key});
         QCOMPARE(onDisk.value(key), modHelp::ScrambleText(value));
-        const QByteArray bytes = StoreBytes();
+        const QByteArray bytes = storeBytes();
         QVERIFY(!bytes.contains(name.toUtf8()));
         QVERIFY(!bytes.contains(value.toUtf8()));
     }
@@ -262,7 +262,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("empty") << QString();
-        QTest::newRow("scrambles to nothing") << Codes({255, 250});
+        QTest::newRow("scrambles to nothing") << codes({255, 250});
         QTest::newRow("U scrambles to a backslash") << "Update";
         QTest::newRow("( scrambles to a slash") << "(Note)";
     }
@@ -271,7 +271,7 @@ private slots:
         QFETCH(QString, name);
         QVERIFY(!WriteSetting(name, QStringLiteral("x")));
         QCOMPARE(ReadSetting(name), QString());
-        QVERIFY(StoredOnDisk().isEmpty());
+        QVERIFY(storedOnDisk().isEmpty());
     }
 
     void damagedLineElsewhereDoesNotStopTheStore()
@@ -279,14 +279,14 @@ private slots:
         // QSettings reports FormatError only to the object that parses the damaged file, so
         // the write and the read each get a freshly damaged file.
         const auto damage = [] {
-            QFile file(StoreFile());
+            QFile file(storeFile());
             return file.open(QIODevice::Append) &&
                    file.write("a line without an equals sign\n") > 0;
         };
         QVERIFY(WriteSetting(QStringLiteral("Duration"), QStringLiteral("11/25/2026")));
         QVERIFY(damage());
         QVERIFY(WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/10/2026")));
-        QCOMPARE(DurationOnDisk(), QStringLiteral("12/10/2026"));
+        QCOMPARE(durationOnDisk(), QStringLiteral("12/10/2026"));
         QVERIFY(damage());
         QCOMPARE(ReadSetting(QStringLiteral("Duration")), QStringLiteral("12/10/2026"));
     }
@@ -350,7 +350,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(Reply, reply);
         QFETCH(QString, storedAfter);
-        DefaultLocale locale(UnitedStates());
+        DefaultLocale locale(unitedStates());
         if (!stored.isEmpty())
             QVERIFY(WriteSetting(QStringLiteral("Duration"), stored));
         ScriptedPlatform platform;
@@ -382,8 +382,8 @@ private slots:
             reply == Reply::Yes ? QStringList{storedAfter} : QStringList();
         QCOMPARE(witness.storedAtOpening, storedAtOpening);
         QCOMPARE(ReadSetting(QStringLiteral("Duration")), storedAfter);
-        QCOMPARE(DurationOnDisk(), storedAfter);
-        const QByteArray bytes = StoreBytes();
+        QCOMPARE(durationOnDisk(), storedAfter);
+        const QByteArray bytes = storeBytes();
         QVERIFY(!bytes.contains("Duration"));
         QVERIFY(!bytes.contains(storedAfter.toUtf8()));
     }
@@ -397,7 +397,7 @@ private slots:
     void reminderWithoutStoreStaysQuiet()
     {
         QFETCH(QString, sharedDefault);
-        DefaultLocale locale(UnitedStates());
+        DefaultLocale locale(unitedStates());
         FolderUnderAFile unusable;
         QTemporaryDir shared;
         StoreRedirect redirect(unusable.path, shared.path());
@@ -476,11 +476,11 @@ private slots:
             DefaultLocale useLocale(locale);
             for (const QDate& date : {QDate(2026, 12, 10), QDate(2029, 1, 2), QDate(2000, 2, 29),
                                       QDate(1999, 12, 31)}) {
-                const QString text = modHelp::SettingDateText(date);
+                const QString text = modHelp::settingDateText(date);
                 const QByteArray where = (locale.name() + QStringLiteral(": ") + text).toUtf8();
                 QVERIFY2(modHelp::UnscrambleText(modHelp::ScrambleText(text)) == text,
                          where.constData());
-                QVERIFY2(modHelp::SettingDate(text) == date, where.constData());
+                QVERIFY2(modHelp::settingDate(text) == date, where.constData());
             }
         }
     }

@@ -8,7 +8,7 @@ using namespace modCorvaneNumerology;
 namespace {
 
 // The reduction written out as its rule says, to compare against the engine.
-int ReduceByRule(int n)
+int reduceByRule(int n)
 {
     if (n == 11)
         return 11;
@@ -18,7 +18,7 @@ int ReduceByRule(int n)
     return t >= 12 ? t / 10 + t % 10 : t;
 }
 
-ChartRecord ChartFor(int day, int month, int year)
+ChartRecord chartFor(int day, int month, int year)
 {
     ChartRecord record;
     record.Day = static_cast<std::int16_t>(day);
@@ -36,7 +36,7 @@ private slots:
     void reduceFollowsTheRuleOnWholeRange()
     {
         for (int n = 0; n <= 99; ++n)
-            QCOMPARE(int(ReduceNumber(static_cast<std::int16_t>(n))), ReduceByRule(n));
+            QCOMPARE(int(ReduceNumber(static_cast<std::int16_t>(n))), reduceByRule(n));
     }
 
     void reduceTellingValues_data()
@@ -76,7 +76,7 @@ private slots:
         QFETCH(int, month);
         QFETCH(int, year);
         QFETCH(QList<int>, soulKarmaGiftKnowledgePath);
-        const ChartRecord chart = ChartFor(day, month, year);
+        const ChartRecord chart = chartFor(day, month, year);
         const QList<int> actual{chart.Soul, chart.Karma, chart.Gift, chart.Knowledge, chart.Path};
         QCOMPARE(actual, soulKarmaGiftKnowledgePath);
     }
@@ -90,7 +90,7 @@ private slots:
                     if (!QDate::isValid(year, month, day))
                         continue;
                     ++dates;
-                    const ChartRecord c = ChartFor(day, month, year);
+                    const ChartRecord c = chartFor(day, month, year);
                     const bool centuryYear = year % 100 == 0;
                     QVERIFY2(c.Soul >= 1 && c.Soul <= 11, "Soul out of range");
                     QVERIFY2(c.Karma >= 1 && c.Karma <= 11 && c.Karma != 10, "Karma wrong");
@@ -98,7 +98,7 @@ private slots:
                     QVERIFY2(c.Path >= 1 && c.Path <= 11, "Path out of range");
                     QVERIFY2(c.Gift >= 0 && c.Gift <= 11, "Gift out of range");
                     QCOMPARE(c.Gift == 0, centuryYear);
-                    QCOMPARE(int(c.Path), ReduceByRule(c.Soul + c.Karma + c.Knowledge));
+                    QCOMPARE(int(c.Path), reduceByRule(c.Soul + c.Karma + c.Knowledge));
                 }
             }
         }
@@ -107,7 +107,7 @@ private slots:
 
     void nameDoesNotChangeNumbers()
     {
-        ChartRecord a = ChartFor(7, 3, 1985);
+        ChartRecord a = chartFor(7, 3, 1985);
         ChartRecord b;
         b.Name = "Ada Lovelace";
         b.Day = 7;

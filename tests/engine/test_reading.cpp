@@ -7,7 +7,7 @@ using namespace modCorvaneNumerology;
 
 namespace {
 
-ChartRecord Prepared(const char* name, int day, int month, int year)
+ChartRecord prepared(const char* name, int day, int month, int year)
 {
     ChartRecord record;
     record.Name = name;
@@ -19,7 +19,7 @@ ChartRecord Prepared(const char* name, int day, int month, int year)
     return record;
 }
 
-std::string Joined(const std::vector<ReadingRun>& runs)
+std::string joined(const std::vector<ReadingRun>& runs)
 {
     std::string all;
     for (const ReadingRun& run : runs)
@@ -34,8 +34,8 @@ class TestReading : public QObject {
 private slots:
     void sectionsInOrderWithTheirFormats()
     {
-        const ChartRecord r = Prepared("Ann Lee", 15, 8, 1985);
-        const std::vector<ReadingRun> runs = ComposeReadingRuns(r);
+        const ChartRecord r = prepared("Ann Lee", 15, 8, 1985);
+        const std::vector<ReadingRun> runs = composeReadingRuns(r);
         QCOMPARE(runs.size(), std::size_t(11));
 
         QCOMPARE(runs[0].text, std::string("Halden Corvane Numerology Chart for Ann Lee\r\n\r\n"));
@@ -64,14 +64,14 @@ private slots:
                 QVERIFY(run->emphasis);
             }
         }
-        const std::string all = Joined(runs);
+        const std::string all = joined(runs);
         QCOMPARE(all.back(), KarmaTexts[8].back());
     }
 
     void giftZeroLeavesOnlyItsLineBreaks()
     {
-        const ChartRecord r = Prepared("", 1, 1, 2000);
-        const std::string all = Joined(ComposeReadingRuns(r));
+        const ChartRecord r = prepared("", 1, 1, 2000);
+        const std::string all = joined(composeReadingRuns(r));
         QVERIFY(all.find("Gift: ") == std::string::npos);
         QVERIFY(all.rfind("Halden Corvane Numerology Chart for \r\n\r\n", 0) == 0);
         const std::string between = DestinyTexts[r.Knowledge] + "\r\n\r\n\r\n\r\nKarma: 1\r\n";

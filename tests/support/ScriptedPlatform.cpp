@@ -21,9 +21,9 @@ void UrlRecorder::open(const QUrl& url)
     openedUrls << url;
 }
 
-Platform::Services UnscriptedServices()
+Platform::Services unscriptedServices()
 {
-    Platform::Services services = Platform::RealServices();
+    Platform::Services services = Platform::realServices();
     services.showMessage = [](const Platform::Message& message) {
         QTest::qFail(qPrintable("unscripted message box: " + message.text), __FILE__, __LINE__);
         return message.buttons == Platform::Buttons::Ok ? Platform::Answer::Ok
@@ -39,7 +39,7 @@ Platform::Services UnscriptedServices()
 
 ScriptedPlatform::ScriptedPlatform()
 {
-    Platform::Services& services = Platform::Current();
+    Platform::Services& services = Platform::current();
     services.showMessage = [this](const Platform::Message& message) {
         messages << message;
         if (answers.empty()) {
@@ -80,5 +80,5 @@ ScriptedPlatform::~ScriptedPlatform()
 {
     if (!answers.empty() || !files.empty() || !draws.empty())
         QTest::qFail("scripted answers left unused", __FILE__, __LINE__);
-    Platform::Current() = UnscriptedServices();
+    Platform::current() = unscriptedServices();
 }

@@ -28,7 +28,7 @@ public slots:
 
 // Installed by the shared test main for the whole process: any message box, file dialog or
 // process end outside a ScriptedPlatform's life fails the running test instead of blocking.
-Platform::Services UnscriptedServices();
+Platform::Services unscriptedServices();
 
 class ScriptedPlatform {
 public:

@@ -30,10 +30,10 @@ struct TestEnvironment {
     {                                                                                              \
         TestEnvironment environment;                                                               \
         QApplication app(argc, argv);                                                              \
-        Platform::Current() = UnscriptedServices();                                                \
+        Platform::current() = unscriptedServices();                                                \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         const int result = QTest::qExec(&test, argc, argv);                                        \
-        Platform::ReleaseInstanceLock(); /* while its folder is still there */                     \
+        Platform::releaseInstanceLock(); /* while its folder is still there */                     \
         return result;                                                                             \
     }

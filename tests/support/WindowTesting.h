@@ -17,7 +17,7 @@
 #include <memory>
 
 // The named child, or a loud failure: a renamed control must break the test, not skip it.
-template <class T> T* Child(const QObject* parent, const char* name)
+template <class T> T* child(const QObject* parent, const char* name)
 {
     T* child = parent->findChild<T*>(QString::fromLatin1(name));
     if (!child)
@@ -26,7 +26,7 @@ template <class T> T* Child(const QObject* parent, const char* name)
 }
 
 // Windows closed with WA_DeleteOnClose are deleted on the next pass of the event loop.
-inline void FlushDeletes()
+inline void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -34,18 +34,18 @@ inline void FlushDeletes()
 
 // Ends the program's windows the way the program does; a closing step may load the farewell
 // window during a pass, so a later pass closes that too.
-inline void CloseAllWindows()
+inline void closeAllWindows()
 {
     ScriptedPlatform ending; // the end of the process is expected here
-    for (int pass = 0; pass < 3 && !LoadedWindows::OldestFirst().isEmpty(); ++pass)
+    for (int pass = 0; pass < 3 && !LoadedWindows::oldestFirst().isEmpty(); ++pass)
         modHelp::CloseAllAndEnd();
-    if (!LoadedWindows::OldestFirst().isEmpty())
+    if (!LoadedWindows::oldestFirst().isEmpty())
         qFatal("windows stay loaded after CloseAllAndEnd");
-    FlushDeletes();
+    flushDeletes();
 }
 
 // The names of the controls that the Tab key visits, starting from the focused one.
-inline QStringList TabWalk(int steps)
+inline QStringList tabWalk(int steps)
 {
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < steps; ++i) {
@@ -57,7 +57,7 @@ inline QStringList TabWalk(int steps)
 
 // The window's menu bar as text: each top-level caption, its entries indented below it,
 // "-" for a separator and " [key]" after an entry that has a shortcut key.
-inline QStringList MenuLayout(const QWidget* window)
+inline QStringList menuLayout(const QWidget* window)
 {
     QStringList lines;
     for (QAction* top : window->findChild<QMenuBar*>()->actions()) {
@@ -77,7 +77,7 @@ inline QStringList MenuLayout(const QWidget* window)
 // Runs action as soon as the event loop of a modal window is running. The action belongs to
 // the returned guard: when the caller's frame ends first (no modal loop started), it is
 // dropped unrun instead of running later on the caller's dead locals.
-template <class Action> [[nodiscard]] std::unique_ptr<QObject> WhenModal(Action action)
+template <class Action> [[nodiscard]] std::unique_ptr<QObject> whenModal(Action action)
 {
     auto guard = std::make_unique<QObject>();
     QTimer::singleShot(0, guard.get(), action);
@@ -86,7 +86,7 @@ template <class Action> [[nodiscard]] std::unique_ptr<QObject> WhenModal(Action 
 
 // The web menu entries and link labels that the main and chart windows share, with the
 // page each opens; forumLink is the window's own forum label.
-inline void AddWebControlRows(const char* forumLink)
+inline void addWebControlRows(const char* forumLink)
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("key");
@@ -100,19 +100,19 @@ inline void AddWebControlRows(const char* forumLink)
 }
 
 // Triggers the named menu entry, or clicks the named link label.
-inline void Activate(QWidget* window, const QString& control)
+inline void activate(QWidget* window, const QString& control)
 {
     if (control.startsWith(QLatin1String("mnu")))
-        Child<QAction>(window, qPrintable(control))->trigger();
+        child<QAction>(window, qPrintable(control))->trigger();
     else
-        QTest::mouseClick(Child<QWidget>(window, qPrintable(control)), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(window, qPrintable(control)), Qt::LeftButton);
 }
 
 // The farewell window as the exit flow brings it up: shown, active, Exit focused.
-template <class Farewell> Farewell* ShownFarewell()
+template <class Farewell> Farewell* shownFarewell()
 {
     Farewell* farewell = Farewell::instance();
-    farewell->ShowFarewell();
+    farewell->showFarewell();
     if (!QTest::qWaitForWindowActive(farewell))
         qFatal("the farewell window did not become active");
     return farewell;
@@ -120,13 +120,13 @@ template <class Farewell> Farewell* ShownFarewell()
 
 // Triggers the window's About entry; true when the about window came up as the active
 // modal window (it is closed again at once).
-template <class AboutWindow> bool OpensAboutModally(QWidget* window)
+template <class AboutWindow> bool opensAboutModally(QWidget* window)
 {
     bool modal = false;
-    const auto inModalLoop = WhenModal([&] {
+    const auto inModalLoop = whenModal([&] {
         modal = QApplication::activeModalWidget() == AboutWindow::instance();
         AboutWindow::instance()->close();
     });
-    Child<QAction>(window, "mnuAbout")->trigger();
+    child<QAction>(window, "mnuAbout")->trigger();
     return modal;
 }

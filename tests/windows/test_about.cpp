@@ -14,23 +14,23 @@ const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
 class TestAbout : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { CloseAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void designedState()
     {
         frmAbout* about = frmAbout::instance();
         QCOMPARE(about->windowTitle(), QStringLiteral("Halden Corvane Numerology v1.25"));
         QCOMPARE(about->size(), QSize(466, 219));
-        QCOMPARE(Child<QLabel>(about, "Label2")->text(),
+        QCOMPARE(child<QLabel>(about, "Label2")->text(),
                  QStringLiteral("Halden Corvane Numerology v1.25"));
-        auto* ok = Child<QPushButton>(about, "cmdOK");
+        auto* ok = child<QPushButton>(about, "cmdOK");
         QVERIFY(ok->isDefault());
         QCOMPARE(about->focusWidget(), ok);
         for (const char* link : {"lblHomePage", "lblCoBrand"})
-            QCOMPARE(Child<QLabel>(about, link)->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(child<QLabel>(about, link)->cursor().shape(), Qt::PointingHandCursor);
         // Every caption fits its label in the designed size.
         for (const char* name : {"Label2", "lblHomePage", "lblCoBrand"}) {
-            auto* label = Child<QLabel>(about, name);
+            auto* label = child<QLabel>(about, name);
             QVERIFY2(label->sizeHint().width() <= label->width(), name);
         }
     }
@@ -45,24 +45,24 @@ private slots:
     {
         QFETCH(int, key);
         bool wasModal = false;
-        const auto inModalLoop = WhenModal([&] {
+        const auto inModalLoop = whenModal([&] {
             frmAbout* about = frmAbout::instance();
             wasModal = QApplication::activeModalWidget() == about;
             QTest::keyClick(about->focusWidget(), Qt::Key(key));
         });
-        frmAbout::ShowModal(); // returns only once the window has closed
+        frmAbout::showModal(); // returns only once the window has closed
         QVERIFY(wasModal);
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!frmAbout::isLoaded());
     }
 
     void okButtonCloses()
     {
-        const auto inModalLoop = WhenModal([] {
-            QTest::mouseClick(Child<QPushButton>(frmAbout::instance(), "cmdOK"), Qt::LeftButton);
+        const auto inModalLoop = whenModal([] {
+            QTest::mouseClick(child<QPushButton>(frmAbout::instance(), "cmdOK"), Qt::LeftButton);
         });
-        frmAbout::ShowModal();
-        FlushDeletes();
+        frmAbout::showModal();
+        flushDeletes();
         QVERIFY(!frmAbout::isLoaded());
     }
 
@@ -80,9 +80,9 @@ private slots:
         ScriptedPlatform platform;
         frmAbout* about = frmAbout::instance();
         about->show();
-        QTest::mouseClick(Child<QLabel>(about, qPrintable(label)), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(about, qPrintable(label)), Qt::LeftButton);
         QCOMPARE(platform.urls.opened, QStringList{Page + key});
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(frmAbout::isLoaded() && about->isVisible());
     }
 };

@@ -24,7 +24,7 @@ const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
 // Stands for "the control's own caption" in the tables below.
 const QString Caption = QStringLiteral("<caption>");
 
-QWidget* LoadWindow(const QString& window)
+QWidget* loadWindow(const QString& window)
 {
     if (window == QLatin1String("main"))
         return frmMain::instance();
@@ -37,7 +37,7 @@ QWidget* LoadWindow(const QString& window)
     qFatal("no window %s", qPrintable(window));
 }
 
-QAccessibleInterface* Accessible(QObject* object)
+QAccessibleInterface* accessible(QObject* object)
 {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
     if (!iface)
@@ -45,10 +45,10 @@ QAccessibleInterface* Accessible(QObject* object)
     return iface;
 }
 
-QString Name(QObject* object) { return Accessible(object)->text(QAccessible::Name); }
+QString nameOf(QObject* object) { return accessible(object)->text(QAccessible::Name); }
 
 // A button's caption as it reads: "E&xit" is "Exit", "&&" a single "&".
-QString WithoutMnemonic(QString caption)
+QString withoutMnemonic(QString caption)
 {
     caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
     caption.remove(u'&');
@@ -56,10 +56,10 @@ QString WithoutMnemonic(QString caption)
 }
 
 // What a window shows as the caption of a control, if anything.
-QString VisibleCaption(QWidget* control)
+QString visibleCaption(QWidget* control)
 {
     if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return WithoutMnemonic(button->text());
+        return withoutMnemonic(button->text());
     if (auto* link = qobject_cast<LinkLabel*>(control))
         return link->text();
     return QString();
@@ -80,7 +80,7 @@ QList<QWidget*> Controls(QWidget* window)
     return controls;
 }
 
-void AddWindowRows()
+void addWindowRows()
 {
     QTest::addColumn<QString>("window");
     for (const char* window : {"main", "chart", "about", "farewell"})
@@ -92,7 +92,7 @@ void AddWindowRows()
 class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { CloseAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void controlsHaveRoleAndName_data()
     {
@@ -160,8 +160,8 @@ private slots:
         QFETCH(int, role);
         QFETCH(QString, name);
         ScriptedPlatform platform;
-        auto* widget = Child<QWidget>(LoadWindow(window), qPrintable(control));
-        QAccessibleInterface* iface = Accessible(widget);
+        auto* widget = child<QWidget>(loadWindow(window), qPrintable(control));
+        QAccessibleInterface* iface = accessible(widget);
         QCOMPARE(int(iface->role()), role);
         if (name == Caption) {
             name = qobject_cast<QLabel*>(widget)->text();
@@ -184,8 +184,8 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QString, part);
-        auto* list = Child<QComboBox>(frmMain::instance(), qPrintable(control));
-        QAccessibleInterface* iface = Accessible(list);
+        auto* list = child<QComboBox>(frmMain::instance(), qPrintable(control));
+        QAccessibleInterface* iface = accessible(list);
         QCOMPARE(iface->role(), QAccessible::ComboBox);
         QCOMPARE(list->accessibleName(), part);
         QCOMPARE(iface->text(QAccessible::Description), part);
@@ -196,43 +196,43 @@ private slots:
     void dateOfBirthLabelsTheDayList()
     {
         frmMain* main = frmMain::instance();
-        QAccessibleInterface* label = Accessible(Child<QLabel>(main, "lblLabel_1"));
+        QAccessibleInterface* label = accessible(child<QLabel>(main, "lblLabel_1"));
         QList<QAccessibleInterface*> labels;
         // Qt's relation flag says what the other object is to this one: its Label.
         const auto relations =
-            Accessible(Child<QComboBox>(main, "cboDate"))->relations(QAccessible::Label);
+            accessible(child<QComboBox>(main, "cboDate"))->relations(QAccessible::Label);
         for (const auto& relation : relations)
             labels << relation.first;
         QVERIFY(labels.contains(label));
     }
 
-    void everyControlIsNamed_data() { AddWindowRows(); }
+    void everyControlIsNamed_data() { addWindowRows(); }
     void everyControlIsNamed()
     {
         QFETCH(QString, window);
         ScriptedPlatform platform;
-        const QList<QWidget*> controls = Controls(LoadWindow(window));
+        const QList<QWidget*> controls = Controls(loadWindow(window));
         QVERIFY(controls.size() >= 3);
         for (QWidget* control : controls) {
             const QString name =
-                qobject_cast<QComboBox*>(control) ? control->accessibleName() : Name(control);
+                qobject_cast<QComboBox*>(control) ? control->accessibleName() : nameOf(control);
             QVERIFY2(!name.trimmed().isEmpty(), qPrintable(control->objectName()));
         }
     }
 
     // A spoken command must match the words on screen.
-    void nameHoldsTheVisibleCaption_data() { AddWindowRows(); }
+    void nameHoldsTheVisibleCaption_data() { addWindowRows(); }
     void nameHoldsTheVisibleCaption()
     {
         QFETCH(QString, window);
         ScriptedPlatform platform;
         int captioned = 0;
-        for (QWidget* control : Controls(LoadWindow(window))) {
-            const QString caption = VisibleCaption(control);
+        for (QWidget* control : Controls(loadWindow(window))) {
+            const QString caption = visibleCaption(control);
             if (caption.isEmpty())
                 continue;
             ++captioned;
-            const QString name = Name(control);
+            const QString name = nameOf(control);
             QVERIFY2(
                 name.contains(caption),
                 qPrintable(QStringLiteral("%1 is named \"%2\"").arg(control->objectName(), name)));
@@ -267,9 +267,9 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QString, key);
         ScriptedPlatform platform;
-        auto* label = Child<LinkLabel>(LoadWindow(window), qPrintable(link));
+        auto* label = child<LinkLabel>(loadWindow(window), qPrintable(link));
         QVERIFY(label->focusPolicy() == Qt::NoFocus); // the press action is the way in
-        QAccessibleActionInterface* actions = Accessible(label)->actionInterface();
+        QAccessibleActionInterface* actions = accessible(label)->actionInterface();
         QVERIFY(actions);
         QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
         QSignalSpy clicked(label, &LinkLabel::clicked);
@@ -285,7 +285,7 @@ private slots:
         LinkLabel label(QStringLiteral("Visit us"));
         label.setEnabled(false);
         QSignalSpy clicked(&label, &LinkLabel::clicked);
-        Accessible(&label)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        accessible(&label)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTest::qWait(50);
         QCOMPARE(clicked.count(), 0);
     }
@@ -294,14 +294,14 @@ private slots:
     {
         LinkLabel label(QStringLiteral("Click here"));
         label.setAccessibleName(QStringLiteral("Click here for the forum"));
-        QCOMPARE(Name(&label), QStringLiteral("Click here for the forum"));
-        QCOMPARE(Accessible(&label)->role(), QAccessible::Link);
+        QCOMPARE(nameOf(&label), QStringLiteral("Click here for the forum"));
+        QCOMPARE(accessible(&label)->role(), QAccessible::Link);
     }
 
     void otherLabelsStayLabels()
     {
         QLabel label(QStringLiteral("Date of Birth"));
-        QAccessibleInterface* iface = Accessible(&label);
+        QAccessibleInterface* iface = accessible(&label);
         QCOMPARE(iface->role(), QAccessible::StaticText);
         QVERIFY(!iface->actionInterface() || !iface->actionInterface()->actionNames().contains(
                                                  QAccessibleActionInterface::pressAction()));

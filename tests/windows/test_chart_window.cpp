@@ -30,31 +30,31 @@ frmCorvaneNumerology* Reading(const QString& name, int day, int month, int year)
 {
     frmMain* main = frmMain::instance();
     main->show();
-    QTest::keyClicks(Child<QLineEdit>(main, "txtName"), name);
-    Child<QComboBox>(main, "cboDate")->setCurrentIndex(day - 1);
-    Child<QComboBox>(main, "cboMonth")->setCurrentIndex(month - 1);
-    Child<QComboBox>(main, "cboYear")->setCurrentIndex(year - 1900);
-    QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
-    FlushDeletes();
+    QTest::keyClicks(child<QLineEdit>(main, "txtName"), name);
+    child<QComboBox>(main, "cboDate")->setCurrentIndex(day - 1);
+    child<QComboBox>(main, "cboMonth")->setCurrentIndex(month - 1);
+    child<QComboBox>(main, "cboYear")->setCurrentIndex(year - 1900);
+    QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    flushDeletes();
     return frmCorvaneNumerology::instance();
 }
 
-QString Text(const std::string& paragraph) { return QString::fromStdString(paragraph); }
+QString text(const std::string& paragraph) { return QString::fromStdString(paragraph); }
 
 QString Label(QWidget* chart, int index)
 {
-    return Child<QLabel>(chart, qPrintable(QStringLiteral("lblLabel_%1").arg(index)))->text();
+    return child<QLabel>(chart, qPrintable(QStringLiteral("lblLabel_%1").arg(index)))->text();
 }
 
-QPlainTextEdit* Result(QWidget* chart, int index)
+QPlainTextEdit* result(QWidget* chart, int index)
 {
-    return Child<QPlainTextEdit>(chart, qPrintable(QStringLiteral("txtResult_%1").arg(index)));
+    return child<QPlainTextEdit>(chart, qPrintable(QStringLiteral("txtResult_%1").arg(index)));
 }
 
 // The page whose frame is in front where both overlap.
-QString FrontPage(QWidget* chart)
+QString frontPage(QWidget* chart)
 {
-    auto* frame1 = Child<QGroupBox>(chart, "Frame1");
+    auto* frame1 = child<QGroupBox>(chart, "Frame1");
     QWidget* area = frame1->parentWidget();
     const QPoint inside = frame1->geometry().topLeft() + QPoint(3, 3);
     for (QWidget* hit = area->childAt(inside); hit; hit = hit->parentWidget())
@@ -68,16 +68,16 @@ QString FrontPage(QWidget* chart)
 class TestChartWindow : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { CloseAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void numberPageOf1985()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann Lee"), 15, 8, 1985);
         QVERIFY(chart->isVisible());
         QVERIFY(!frmMain::isLoaded());
-        QCOMPARE(FrontPage(chart), QStringLiteral("Frame1"));
-        QCOMPARE(chart->focusWidget(), Child<QWidget>(chart, "cmdExit"));
-        QCOMPARE(Child<QLabel>(chart, "lblCaption")->text(),
+        QCOMPARE(frontPage(chart), QStringLiteral("Frame1"));
+        QCOMPARE(chart->focusWidget(), child<QWidget>(chart, "cmdExit"));
+        QCOMPARE(child<QLabel>(chart, "lblCaption")->text(),
                  QStringLiteral("Halden Corvane Numerology Chart for Ann Lee"));
         // Names at even indices, numbers at the odd index after each.
         QCOMPARE(
@@ -86,25 +86,25 @@ private slots:
                          Label(chart, 8), Label(chart, 9)}),
             QStringList({"Soul", "6", "Karma", "8", "Gift", "4", "Knowledge", "5", "Path", "10"}));
         // Paragraph boxes: 0 Path, 1 Soul, 2 Gift, 3 Knowledge, 4 Karma.
-        QCOMPARE(Result(chart, 0)->toPlainText(), Text(PathTexts[10]));
-        QCOMPARE(Result(chart, 1)->toPlainText(), Text(SoulTexts[6]));
-        QCOMPARE(Result(chart, 2)->toPlainText(), Text(GiftTexts[4]));
-        QCOMPARE(Result(chart, 3)->toPlainText(), Text(DestinyTexts[5]));
-        QCOMPARE(Result(chart, 4)->toPlainText(), Text(KarmaTexts[8]));
+        QCOMPARE(result(chart, 0)->toPlainText(), text(PathTexts[10]));
+        QCOMPARE(result(chart, 1)->toPlainText(), text(SoulTexts[6]));
+        QCOMPARE(result(chart, 2)->toPlainText(), text(GiftTexts[4]));
+        QCOMPARE(result(chart, 3)->toPlainText(), text(DestinyTexts[5]));
+        QCOMPARE(result(chart, 4)->toPlainText(), text(KarmaTexts[8]));
         for (int i = 0; i < 5; ++i)
-            QVERIFY(Result(chart, i)->isReadOnly() && Result(chart, i)->isVisible());
+            QVERIFY(result(chart, i)->isReadOnly() && result(chart, i)->isVisible());
     }
 
     void readingOf1985()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann Lee"), 15, 8, 1985);
-        auto* rtb = Child<QTextEdit>(chart, "RTB");
+        auto* rtb = child<QTextEdit>(chart, "RTB");
         const QString expected =
             QStringLiteral("Halden Corvane Numerology Chart for Ann Lee\n\n"
                            "Path: 10\n%1\n\nSoul: 6\n%2\n\nKnowledge: 5\n%3"
                            "\n\nGift: 4\n%4\n\nKarma: 8\n%5")
-                .arg(Text(PathTexts[10]), Text(SoulTexts[6]), Text(DestinyTexts[5]),
-                     Text(GiftTexts[4]), Text(KarmaTexts[8]));
+                .arg(text(PathTexts[10]), text(SoulTexts[6]), text(DestinyTexts[5]),
+                     text(GiftTexts[4]), text(KarmaTexts[8]));
         QCOMPARE(rtb->toPlainText(), expected);
         QCOMPARE(rtb->textCursor().position(), rtb->document()->characterCount() - 1);
 
@@ -144,33 +144,33 @@ private slots:
     {
         QFETCH(int, year);
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 1, 1, year);
-        QVERIFY(!Child<QLabel>(chart, "lblLabel_4")->isVisible());
-        QVERIFY(!Child<QLabel>(chart, "lblLabel_5")->isVisible());
-        QVERIFY(!Result(chart, 2)->isVisible());
-        const QString reading = Child<QTextEdit>(chart, "RTB")->toPlainText();
+        QVERIFY(!child<QLabel>(chart, "lblLabel_4")->isVisible());
+        QVERIFY(!child<QLabel>(chart, "lblLabel_5")->isVisible());
+        QVERIFY(!result(chart, 2)->isVisible());
+        const QString reading = child<QTextEdit>(chart, "RTB")->toPlainText();
         QVERIFY(!reading.contains("Gift: "));
-        QVERIFY(reading.contains(Text(DestinyTexts[Chart.Knowledge]) + "\n\n\n\nKarma: 1"));
+        QVERIFY(reading.contains(text(DestinyTexts[Chart.Knowledge]) + "\n\n\n\nKarma: 1"));
     }
 
     void backGivesAFreshMainWindowAndAFreshChart()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("First Person"), 1, 1, 2000);
-        QTest::mouseClick(Child<QPushButton>(chart, "cmdBack"), Qt::LeftButton);
-        FlushDeletes();
+        QTest::mouseClick(child<QPushButton>(chart, "cmdBack"), Qt::LeftButton);
+        flushDeletes();
         QVERIFY(!frmCorvaneNumerology::isLoaded());
         QVERIFY(frmMain::isLoaded());
         frmMain* main = frmMain::instance();
         QVERIFY(main->isVisible());
-        QVERIFY(Child<QLineEdit>(main, "txtName")->text().isEmpty());
-        QCOMPARE(Child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("1"));
-        QCOMPARE(Child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("January"));
-        QCOMPARE(Child<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1900"));
+        QVERIFY(child<QLineEdit>(main, "txtName")->text().isEmpty());
+        QCOMPARE(child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("January"));
+        QCOMPARE(child<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1900"));
 
         chart = Reading(QStringLiteral("Second"), 15, 8, 1985);
-        QVERIFY(Child<QLabel>(chart, "lblLabel_4")->isVisible());
+        QVERIFY(child<QLabel>(chart, "lblLabel_4")->isVisible());
         QCOMPARE(Label(chart, 5), QStringLiteral("4"));
-        QVERIFY(Result(chart, 2)->isVisible());
-        const QString reading = Child<QTextEdit>(chart, "RTB")->toPlainText();
+        QVERIFY(result(chart, 2)->isVisible());
+        const QString reading = child<QTextEdit>(chart, "RTB")->toPlainText();
         QVERIFY(!reading.contains("First Person"));
         QVERIFY(reading.startsWith("Halden Corvane Numerology Chart for Second\n"));
     }
@@ -178,8 +178,8 @@ private slots:
     void menuBackIsTheSameAsTheButton()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
-        Child<QAction>(chart, "mnuBack")->trigger();
-        FlushDeletes();
+        child<QAction>(chart, "mnuBack")->trigger();
+        flushDeletes();
         QVERIFY(!frmCorvaneNumerology::isLoaded());
         QVERIFY(frmMain::isLoaded() && frmMain::instance()->isVisible());
     }
@@ -187,17 +187,17 @@ private slots:
     void pagesSwitch()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
-        QTest::mouseClick(Child<QPushButton>(chart, "cmdComprehensive"), Qt::LeftButton);
-        QCOMPARE(FrontPage(chart), QStringLiteral("Frame2"));
-        QTest::mouseClick(Child<QPushButton>(chart, "cmdBackToBack"), Qt::LeftButton);
-        QCOMPARE(FrontPage(chart), QStringLiteral("Frame1"));
+        QTest::mouseClick(child<QPushButton>(chart, "cmdComprehensive"), Qt::LeftButton);
+        QCOMPARE(frontPage(chart), QStringLiteral("Frame2"));
+        QTest::mouseClick(child<QPushButton>(chart, "cmdBackToBack"), Qt::LeftButton);
+        QCOMPARE(frontPage(chart), QStringLiteral("Frame1"));
         QVERIFY(frmCorvaneNumerology::isLoaded() && chart->isVisible());
     }
 
     void exitLeadsToTheFarewellWindow()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
-        QTest::mouseClick(Child<QPushButton>(chart, "cmdExit"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(chart, "cmdExit"), Qt::LeftButton);
         QVERIFY(!frmCorvaneNumerology::isLoaded());
         QVERIFY(!frmMain::isLoaded());
         QVERIFY(frmNagScreen2::instance()->isVisible());
@@ -221,37 +221,37 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, whole);
         frmCorvaneNumerology* chart = Reading(name, 5, 6, 1999);
-        auto* caption = Child<QLabel>(chart, "lblCaption");
+        auto* caption = child<QLabel>(chart, "lblCaption");
         const QString title = "Halden Corvane Numerology Chart for " + name;
         QCOMPARE(caption->text() == title, whole);
         QCOMPARE(caption->toolTip(), whole ? QString() : title);
         QVERIFY(caption->text().startsWith(title.left(37))); // never cut at its start
         QVERIFY(caption->sizeHint().width() <= caption->width());
         QVERIFY(caption->sizeHint().height() <= caption->height());
-        QVERIFY(Child<QGroupBox>(chart, "Frame1")->rect().contains(caption->geometry()));
+        QVERIFY(child<QGroupBox>(chart, "Frame1")->rect().contains(caption->geometry()));
         for (const char* row : {"lblLabel_8", "lblLabel_9"})
-            QVERIFY2(!caption->geometry().intersects(Child<QLabel>(chart, row)->geometry()), row);
+            QVERIFY2(!caption->geometry().intersects(child<QLabel>(chart, row)->geometry()), row);
         if (name == "Al") {
             QCOMPARE(caption->x(), 245); // a short title keeps its designed place and size
             QCOMPARE(caption->font().pixelSize(), 15);
         }
     }
 
-    void menusAndLinksOpenTheirPages_data() { AddWebControlRows("Label14"); }
+    void menusAndLinksOpenTheirPages_data() { addWebControlRows("Label14"); }
     void menusAndLinksOpenTheirPages()
     {
         QFETCH(QString, control);
         QFETCH(QString, key);
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
         ScriptedPlatform platform;
-        Activate(chart, control);
+        activate(chart, control);
         QCOMPARE(platform.urls.opened, QStringList{Page + key});
         QVERIFY(chart->isVisible());
     }
 
     void menuCaptionsAndOrder()
     {
-        QCOMPARE(MenuLayout(Reading(QStringLiteral("Ann"), 5, 6, 1999)),
+        QCOMPARE(menuLayout(Reading(QStringLiteral("Ann"), 5, 6, 1999)),
                  QStringList({"&File", "  &Print", "  &Back", "  -", "  E&xit", "&Help",
                               "  &Online Help", "  &Visit Us Online", "  -",
                               "  Check for Software &Update", "  -", "  &About Software", "&Donate",
@@ -264,7 +264,7 @@ private slots:
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 15, 8, 1985);
         QVERIFY(QTest::qWaitForWindowActive(chart));
-        QCOMPARE(TabWalk(10), QStringList({"cmdExit", "cmdBack", "cmdComprehensive", "txtResult_0",
+        QCOMPARE(tabWalk(10), QStringList({"cmdExit", "cmdBack", "cmdComprehensive", "txtResult_0",
                                            "txtResult_4", "txtResult_3", "txtResult_2",
                                            "txtResult_1", "RTB", "cmdBackToBack", "cmdExit"}));
     }
@@ -272,14 +272,14 @@ private slots:
     void printAndMakeMoneyAreGreyed()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
-        QVERIFY(!Child<QAction>(chart, "mnuPrint")->isEnabled());
-        QVERIFY(!Child<QAction>(chart, "mnuMakeMoney")->isEnabled());
+        QVERIFY(!child<QAction>(chart, "mnuPrint")->isEnabled());
+        QVERIFY(!child<QAction>(chart, "mnuMakeMoney")->isEnabled());
     }
 
     void aboutIsModal()
     {
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
-        QVERIFY(OpensAboutModally<frmAbout>(chart));
+        QVERIFY(opensAboutModally<frmAbout>(chart));
         QVERIFY(chart->isVisible());
     }
 
@@ -297,8 +297,8 @@ private slots:
         QFETCH(QString, action);
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
         if (view == "RTB")
-            chart->ShowReadingPage();
-        QWidget* viewport = Child<QAbstractScrollArea>(chart, qPrintable(view))->viewport();
+            chart->showReadingPage();
+        QWidget* viewport = child<QAbstractScrollArea>(chart, qPrintable(view))->viewport();
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->setText(QStringLiteral("copied reading"));
         QCOMPARE(clipboard->text(), QStringLiteral("copied reading"));

@@ -20,7 +20,7 @@ namespace {
 QStringList Loaded(bool visible)
 {
     QStringList names;
-    for (QWidget* window : LoadedWindows::OldestFirst())
+    for (QWidget* window : LoadedWindows::oldestFirst())
         if (window->isVisible() == visible)
             names << QString::fromLatin1(window->metaObject()->className());
     names.sort();
@@ -28,7 +28,7 @@ QStringList Loaded(bool visible)
 }
 
 // The close box of the window's frame, as the window system reports it.
-void CloseBox(QWidget* window)
+void closeBox(QWidget* window)
 {
     QWindow* frame = window->windowHandle();
     if (!frame)
@@ -37,13 +37,13 @@ void CloseBox(QWidget* window)
     QCoreApplication::sendEvent(frame, &event);
 }
 
-frmCorvaneNumerology* AskForReading()
+frmCorvaneNumerology* askForReading()
 {
     frmMain* main = frmMain::instance();
     main->show();
-    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Ann"));
-    Child<QComboBox>(main, "cboYear")->setCurrentIndex(85);
-    QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Ann"));
+    child<QComboBox>(main, "cboYear")->setCurrentIndex(85);
+    QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
     return frmCorvaneNumerology::instance();
 }
 
@@ -67,7 +67,7 @@ protected:
 class TestExitFlow : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { CloseAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void windowsOnScreen_data()
     {
@@ -98,16 +98,16 @@ private slots:
         QWidget* current = nullptr;
         for (const QString& step : road.split(QStringLiteral(", "))) {
             if (step == "start") {
-                StartUp();
+                startUp();
                 current = frmMain::instance();
             } else if (step == "reading") {
-                current = AskForReading();
+                current = askForReading();
             } else if (step == "close box") {
-                CloseBox(current);
+                closeBox(current);
             } else if (step == "about") {
-                QVERIFY(OpensAboutModally<frmAbout>(current));
+                QVERIFY(opensAboutModally<frmAbout>(current));
             } else {
-                Activate(current, step); // a menu entry or a button
+                activate(current, step); // a menu entry or a button
                 if (step == "cmdBack" || step == "mnuBack")
                     current = frmMain::instance();
             }
@@ -137,24 +137,24 @@ private slots:
         platform.drawNext(draw);
         int draws = 0;
         bool shownAtEachDraw = true;
-        const auto scripted = Platform::Current().randomFraction;
-        Platform::Current().randomFraction = [&] {
+        const auto scripted = Platform::current().randomFraction;
+        Platform::current().randomFraction = [&] {
             ++draws;
             shownAtEachDraw &= frmMain::isLoaded() && frmMain::instance()->isVisible();
             return scripted();
         };
 
-        StartUp();
+        startUp();
         QCOMPARE(draws, 1);
         QVERIFY(shownAtEachDraw);
         QCOMPARE(platform.seedCount, 1);
         frmMain* main = frmMain::instance();
-        auto* frame = Child<QWidget>(main, "fraFullBrand");
+        auto* frame = child<QWidget>(main, "fraFullBrand");
         QCOMPARE(frame->childAt(frame->rect().center())->objectName(), front);
 
-        AskForReading();
+        askForReading();
         const int drawsBeforeBack = draws; // the farewell window draws its appeal meanwhile
-        Activate(frmCorvaneNumerology::instance(), "cmdBack");
+        activate(frmCorvaneNumerology::instance(), "cmdBack");
         QVERIFY(frmMain::instance()->isVisible());
         QCOMPARE(draws, drawsBeforeBack);
     }
@@ -169,16 +169,16 @@ private slots:
     {
         QFETCH(QString, how);
         ScriptedPlatform platform;
-        AskForReading();
-        CloseBox(frmCorvaneNumerology::instance()); // leave the chart: the farewell comes up
+        askForReading();
+        closeBox(frmCorvaneNumerology::instance()); // leave the chart: the farewell comes up
         frmNagScreen2* farewell = frmNagScreen2::instance();
         QVERIFY(farewell->isVisible());
         if (how == "close box")
-            CloseBox(farewell);
+            closeBox(farewell);
         else
-            QTest::mouseClick(Child<QPushButton>(farewell, "cmdClose"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(farewell, "cmdClose"), Qt::LeftButton);
         QCOMPARE(platform.endCount, 1);
-        QVERIFY(LoadedWindows::OldestFirst().isEmpty());
+        QVERIFY(LoadedWindows::oldestFirst().isEmpty());
         QVERIFY(!farewell->isVisible());
     }
 
@@ -189,7 +189,7 @@ private slots:
         // Created in this order: main, then (by the reading) chart and farewell, then about.
         frmMain* main = frmMain::instance();
         recorder.watch(main);
-        AskForReading();
+        askForReading();
         recorder.watch(frmCorvaneNumerology::instance());
         recorder.watch(frmNagScreen2::instance());
         frmAbout* about = frmAbout::instance();
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(recorder.closed,
                  QStringList({"frmMain", "frmCorvaneNumerology", "frmNagScreen2", "frmAbout"}));
         QCOMPARE(platform.endCount, 1);
-        QVERIFY(LoadedWindows::OldestFirst().isEmpty());
+        QVERIFY(LoadedWindows::oldestFirst().isEmpty());
     }
 
     void aWindowOpenedWhileEndingDoesNotKeepTheProgramAlive()
@@ -225,8 +225,8 @@ private slots:
         QVERIFY(!frmMain::isLoaded());
         frmMain* second = frmMain::instance();
         QVERIFY(second != first);
-        QVERIFY(Child<QLineEdit>(second, "txtName")->text().isEmpty());
-        QCOMPARE(LoadedWindows::OldestFirst(),
+        QVERIFY(child<QLineEdit>(second, "txtName")->text().isEmpty());
+        QCOMPARE(LoadedWindows::oldestFirst(),
                  (QList<QWidget*>{frmNagScreen2::instance(), second}));
     }
 
@@ -246,9 +246,9 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, shown);
         ScriptedPlatform platform;
-        frmCorvaneNumerology* chart = AskForReading();
+        frmCorvaneNumerology* chart = askForReading();
         QVERIFY(QTest::qWaitForWindowActive(chart));
-        auto* target = Child<QPushButton>(chart, qPrintable(button));
+        auto* target = child<QPushButton>(chart, qPrintable(button));
         bool clicked = false;
         connect(target, &QPushButton::clicked, this, [&clicked] { clicked = true; });
         target->setFocus();

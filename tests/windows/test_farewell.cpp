@@ -20,28 +20,28 @@ const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
 class TestFarewell : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { CloseAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void designedState()
     {
         ScriptedPlatform platform;
         platform.drawNext(0.0); // the longest appeal
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
         const QString title = QStringLiteral("Halden Corvane Numerology v1.25");
         QCOMPARE(farewell->windowTitle(), title);
-        QCOMPARE(Child<QLabel>(farewell, "lblNagScreen2Caption")->text(), title);
+        QCOMPARE(child<QLabel>(farewell, "lblNagScreen2Caption")->text(), title);
         QCOMPARE(farewell->size(), QSize(741, 315));
         QVERIFY(farewell->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!farewell->windowIcon().isNull());
-        QVERIFY(!Child<QLabel>(farewell, "picNagscreen2Icon")->pixmap().isNull());
+        QVERIFY(!child<QLabel>(farewell, "picNagscreen2Icon")->pixmap().isNull());
         QCOMPARE(farewell->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(Child<QGroupBox>(farewell, "Frame6")->title(),
+        QCOMPARE(child<QGroupBox>(farewell, "Frame6")->title(),
                  QStringLiteral("Download Quillmere Softwares"));
-        QCOMPARE(Child<QGroupBox>(farewell, "Frame2")->title(), QStringLiteral("Refer A Friend"));
-        QCOMPARE(Child<QCheckBox>(farewell, "Check1")->checkState(), Qt::Unchecked);
-        QCOMPARE(Child<QLabel>(farewell, "Label3")->text().size(), 615);
+        QCOMPARE(child<QGroupBox>(farewell, "Frame2")->title(), QStringLiteral("Refer A Friend"));
+        QCOMPARE(child<QCheckBox>(farewell, "Check1")->checkState(), Qt::Unchecked);
+        QCOMPARE(child<QLabel>(farewell, "Label3")->text().size(), 615);
         for (const char* link : {"Check1", "lblGoToHome"})
-            QCOMPARE(Child<QWidget>(farewell, link)->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(child<QWidget>(farewell, link)->cursor().shape(), Qt::PointingHandCursor);
 
         // The form starts on its placeholders; the message field lies below the frame's
         // visible area.
@@ -51,15 +51,15 @@ private slots:
             {"txtFriendEmail", "Friend's Email Address"},
             {"txtFriendName", "Friend's Name"}};
         for (const auto& [name, placeholder] : fields)
-            QCOMPARE(Child<QLineEdit>(farewell, name)->text(), QString::fromLatin1(placeholder));
-        auto* message = Child<QPlainTextEdit>(farewell, "txtMessage");
+            QCOMPARE(child<QLineEdit>(farewell, name)->text(), QString::fromLatin1(placeholder));
+        auto* message = child<QPlainTextEdit>(farewell, "txtMessage");
         QCOMPARE(message->toPlainText(), QStringLiteral("Your Message\n"));
-        QVERIFY(message->y() >= Child<QGroupBox>(farewell, "Frame2")->height());
+        QVERIFY(message->y() >= child<QGroupBox>(farewell, "Frame2")->height());
         QVERIFY(message->isEnabled());
 
         // Every caption fits where it stands, inside its frame, clear of its neighbours.
         for (const char* name : {"lblNagScreen2Caption", "lblGoToHome", "Label2", "Label3"}) {
-            auto* label = Child<QLabel>(farewell, name);
+            auto* label = child<QLabel>(farewell, name);
             if (label->wordWrap())
                 QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
             else
@@ -72,18 +72,18 @@ private slots:
             {"Label2", "Check1"},
             {"Label3", "lblGoToHome"}};
         for (const auto& [one, other] : neighbours)
-            QVERIFY2(!Child<QWidget>(farewell, one)
+            QVERIFY2(!child<QWidget>(farewell, one)
                           ->geometry()
-                          .intersects(Child<QWidget>(farewell, other)->geometry()),
+                          .intersects(child<QWidget>(farewell, other)->geometry()),
                      one);
-        auto* check = Child<QCheckBox>(farewell, "Check1");
+        auto* check = child<QCheckBox>(farewell, "Check1");
         QVERIFY(check->sizeHint().width() <= check->width());
     }
 
     void keyboardOrder()
     {
-        ShownFarewell<frmNagScreen2>();
-        QCOMPARE(TabWalk(9), QStringList({"cmdClose", "Check1", "picNagscreen2Icon", "txtName",
+        shownFarewell<frmNagScreen2>();
+        QCOMPARE(tabWalk(9), QStringList({"cmdClose", "Check1", "picNagscreen2Icon", "txtName",
                                           "cmdSubmit", "txtEmail", "txtFriendEmail",
                                           "txtFriendName", "txtMessage", "cmdClose"}));
     }
@@ -106,14 +106,14 @@ private slots:
         platform.drawNext(draw);
         frmNagScreen2* farewell = frmNagScreen2::instance();
         QCOMPARE(platform.seedCount, 1); // re-seeded from the clock first
-        auto* label = Child<QLabel>(farewell, "Label2");
+        auto* label = child<QLabel>(farewell, "Label2");
         QCOMPARE(label->text(), QString::fromLatin1(SupportAppeal.at(std::size_t(appeal))));
         // Showing the window later keeps the appeal drawn at its creation.
         platform.drawNext(0.0);
-        farewell->ShowFarewell();
+        farewell->showFarewell();
         frmNagScreen2::instance();
         QCOMPARE(label->text(), QString::fromLatin1(SupportAppeal.at(std::size_t(appeal))));
-        Platform::RandomFraction(); // uses up the spare draw
+        Platform::randomFraction(); // uses up the spare draw
     }
 
     void appealsHaveTheirLengths()
@@ -142,12 +142,12 @@ private slots:
         QFETCH(QString, focus);
         frmMain::instance()->show(); // another window, closed by the end as well
         ScriptedPlatform platform;
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
-        Child<QWidget>(farewell, qPrintable(focus))->setFocus();
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
+        child<QWidget>(farewell, qPrintable(focus))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                         Qt::KeyboardModifiers(modifiers));
         QTRY_COMPARE(platform.endCount, 1); // an access key clicks the button after a moment
-        QVERIFY(LoadedWindows::OldestFirst().isEmpty());
+        QVERIFY(LoadedWindows::oldestFirst().isEmpty());
     }
 
     void check1OpensTheHomePageOncePerClick_data()
@@ -160,8 +160,8 @@ private slots:
     {
         QFETCH(bool, keyboard);
         ScriptedPlatform platform;
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
-        auto* check = Child<QCheckBox>(farewell, "Check1");
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
+        auto* check = child<QCheckBox>(farewell, "Check1");
         check->setFocus();
         for (int click = 1; click <= 2; ++click) {
             if (keyboard)
@@ -178,8 +178,8 @@ private slots:
     void catalogueLinkOpensItsPage()
     {
         ScriptedPlatform platform;
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
-        QTest::mouseClick(Child<QLabel>(farewell, "lblGoToHome"), Qt::LeftButton);
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
+        QTest::mouseClick(child<QLabel>(farewell, "lblGoToHome"), Qt::LeftButton);
         QCOMPARE(platform.urls.opened, QStringList{Page + "quillmeresoftwares"});
         QVERIFY(farewell->isVisible());
     }

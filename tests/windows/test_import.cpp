@@ -23,7 +23,7 @@ namespace {
 const QString BeforeImport = QStringLiteral("2 February 1950");
 
 // A saved reading: three unused lines, then month, day and year, each scrambled.
-QByteArray SavedFile(const QStringList& values, const QByteArray& lineEnd = "\r\n")
+QByteArray savedFile(const QStringList& values, const QByteArray& lineEnd = "\r\n")
 {
     QByteArray bytes;
     for (const QString& value : values)
@@ -34,7 +34,7 @@ QByteArray SavedFile(const QStringList& values, const QByteArray& lineEnd = "\r\
 const QStringList Unused = {"Ann Lee", "Saved 10 December 2026", "December"};
 
 // Creates the file the row describes in folder and returns its path.
-QString Fixture(const QString& kind, const QString& folder)
+QString fixturePath(const QString& kind, const QString& folder)
 {
     const QString path = folder + (kind == "upper-case NUM" ? "/reading.NUM" : "/reading.num");
     const auto write = [&path](const QByteArray& bytes) {
@@ -44,26 +44,26 @@ QString Fixture(const QString& kind, const QString& folder)
     };
     const QStringList march = Unused + QStringList{"March", "7", "1985"};
     if (kind == "7 March 1985" || kind == "upper-case NUM")
-        write(SavedFile(march));
+        write(savedFile(march));
     else if (kind == "lone LF line ends")
-        write(SavedFile(march, "\n"));
+        write(savedFile(march, "\n"));
     else if (kind == "lone CR line ends, no end after the year")
-        write(SavedFile(march, "\r").chopped(1));
+        write(savedFile(march, "\r").chopped(1));
     else if (kind == "lines 1-3 of any kind")
         write(QByteArray("\xff\x00\x01", 3) + "\r\n\r\n" + QByteArray(300, '=') + "\r\n" +
-              SavedFile({"March", "7", "1985"}));
+              savedFile({"March", "7", "1985"}));
     else if (kind == "checked-in file")
         return QStringLiteral(HCN_FIXTURES "/march-7-1985.num");
     else if (kind == "31 April")
-        write(SavedFile(Unused + QStringList{"April", "31", "1985"}));
+        write(savedFile(Unused + QStringList{"April", "31", "1985"}));
     else if (kind == "day 07")
-        write(SavedFile(Unused + QStringList{"March", "07", "1985"}));
+        write(savedFile(Unused + QStringList{"March", "07", "1985"}));
     else if (kind == "month in lower case")
-        write(SavedFile(Unused + QStringList{"march", "7", "1985"}));
+        write(savedFile(Unused + QStringList{"march", "7", "1985"}));
     else if (kind == "year out of range")
-        write(SavedFile(Unused + QStringList{"March", "7", "2051"}));
+        write(savedFile(Unused + QStringList{"March", "7", "2051"}));
     else if (kind == "four lines")
-        write(SavedFile(Unused + QStringList{"March"}));
+        write(savedFile(Unused + QStringList{"March"}));
     else if (kind == "unscrambled values")
         write((Unused + QStringList{"March", "7", "1985"}).join("\r\n").toLatin1());
     else if (kind == "binary")
@@ -92,14 +92,14 @@ QString Fixture(const QString& kind, const QString& folder)
     return path;
 }
 
-QString ListsOf(QWidget* main)
+QString listsOf(QWidget* main)
 {
-    return Child<QComboBox>(main, "cboDate")->currentText() + ' ' +
-           Child<QComboBox>(main, "cboMonth")->currentText() + ' ' +
-           Child<QComboBox>(main, "cboYear")->currentText();
+    return child<QComboBox>(main, "cboDate")->currentText() + ' ' +
+           child<QComboBox>(main, "cboMonth")->currentText() + ' ' +
+           child<QComboBox>(main, "cboYear")->currentText();
 }
 
-long PeakMemoryKiB()
+long peakMemoryKiB()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -111,7 +111,7 @@ long PeakMemoryKiB()
 class TestImport : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { CloseAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void import_data()
     {
@@ -168,24 +168,24 @@ private slots:
         if (fixture == "cancel")
             platform.cancelNextDialog();
         else
-            platform.chooseNext(Fixture(fixture, folder.path()));
+            platform.chooseNext(fixturePath(fixture, folder.path()));
         if (!message.isEmpty())
             platform.answerNext(Platform::Answer::Ok);
 
         frmMain* main = frmMain::instance();
         main->show();
-        Child<QLineEdit>(main, "txtName")->setText(name);
-        Child<QComboBox>(main, "cboDate")->setCurrentIndex(1);
-        Child<QComboBox>(main, "cboMonth")->setCurrentIndex(1);
-        Child<QComboBox>(main, "cboYear")->setCurrentIndex(50);
-        QCOMPARE(ListsOf(main), BeforeImport);
+        child<QLineEdit>(main, "txtName")->setText(name);
+        child<QComboBox>(main, "cboDate")->setCurrentIndex(1);
+        child<QComboBox>(main, "cboMonth")->setCurrentIndex(1);
+        child<QComboBox>(main, "cboYear")->setCurrentIndex(50);
+        QCOMPARE(listsOf(main), BeforeImport);
 
-        const long peakBefore = PeakMemoryKiB();
+        const long peakBefore = peakMemoryKiB();
         QElapsedTimer clock;
         clock.start();
-        QTest::mouseClick(Child<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(main, "cmdOpen"), Qt::LeftButton);
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(PeakMemoryKiB() - peakBefore < 16 * 1024);
+        QVERIFY(peakMemoryKiB() - peakBefore < 16 * 1024);
 
         QCOMPARE(platform.dialogs.size(), 1);
         QCOMPARE(platform.dialogs[0].title, QStringLiteral("Select the source file"));
@@ -210,17 +210,17 @@ private slots:
         }
         QVERIFY(!frmCorvaneNumerology::isLoaded());
         QVERIFY(frmMain::isLoaded() && main->isVisible());
-        QCOMPARE(ListsOf(main), lists);
-        QCOMPARE(Child<QLineEdit>(main, "txtName")->text(), name);
+        QCOMPARE(listsOf(main), lists);
+        QCOMPARE(child<QLineEdit>(main, "txtName")->text(), name);
     }
 
     // Only complete lines count: a line cut off by the read limit may go on beyond it.
     void cutOffLastLineIsNotUsed()
     {
-        const QByteArray bytes = SavedFile(Unused + QStringList{"March", "7", "1985"}).chopped(2);
-        QVERIFY(ParseSavedReading(bytes, true).has_value());
-        QVERIFY(!ParseSavedReading(bytes, false).has_value());
-        QCOMPARE(ParseSavedReading(bytes + "\r\n", false)->year, QStringLiteral("1985"));
+        const QByteArray bytes = savedFile(Unused + QStringList{"March", "7", "1985"}).chopped(2);
+        QVERIFY(parseSavedReading(bytes, true).has_value());
+        QVERIFY(!parseSavedReading(bytes, false).has_value());
+        QCOMPARE(parseSavedReading(bytes + "\r\n", false)->year, QStringLiteral("1985"));
     }
 };
 

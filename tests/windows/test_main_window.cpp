@@ -18,7 +18,7 @@ namespace {
 
 const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
 
-frmMain* ShownMainWindow()
+frmMain* shownMainWindow()
 {
     frmMain* main = frmMain::instance();
     main->show();
@@ -33,11 +33,11 @@ frmMain* ShownMainWindow()
 [[nodiscard]] bool Enter(frmMain* main, const QString& name, const QString& day,
                          const QString& month, const QString& year)
 {
-    auto* txtName = Child<QLineEdit>(main, "txtName");
+    auto* txtName = child<QLineEdit>(main, "txtName");
     txtName->clear();
     QTest::keyClicks(txtName, name);
     for (auto [list, text] : {std::pair{"cboDate", day}, {"cboMonth", month}, {"cboYear", year}}) {
-        auto* combo = Child<QComboBox>(main, list);
+        auto* combo = child<QComboBox>(main, list);
         const int index = combo->findText(text);
         if (index < 0) {
             qWarning("no item %s in %s", qPrintable(text), list);
@@ -53,16 +53,16 @@ frmMain* ShownMainWindow()
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { CloseAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void opensOnFirstDayWithEmptyName()
     {
-        frmMain* main = ShownMainWindow();
+        frmMain* main = shownMainWindow();
         QCOMPARE(main->windowTitle(), QStringLiteral("Halden Corvane Numerology v1.25"));
         QCOMPARE(main->centralWidget()->size(), QSize(482, 306));
-        auto* days = Child<QComboBox>(main, "cboDate");
-        auto* months = Child<QComboBox>(main, "cboMonth");
-        auto* years = Child<QComboBox>(main, "cboYear");
+        auto* days = child<QComboBox>(main, "cboDate");
+        auto* months = child<QComboBox>(main, "cboMonth");
+        auto* years = child<QComboBox>(main, "cboYear");
         QCOMPARE(days->count(), 31);
         QCOMPARE(months->count(), 12);
         QCOMPARE(years->count(), 151);
@@ -73,19 +73,19 @@ private slots:
                  QStringLiteral("1January1900"));
         for (QComboBox* list : {days, months, years})
             QVERIFY(!list->isEditable());
-        QVERIFY(Child<QLineEdit>(main, "txtName")->text().isEmpty());
-        QCOMPARE(main->focusWidget(), Child<QLineEdit>(main, "txtName"));
+        QVERIFY(child<QLineEdit>(main, "txtName")->text().isEmpty());
+        QCOMPARE(main->focusWidget(), child<QLineEdit>(main, "txtName"));
         // The import button and the birthday frame lie below the visible area.
         for (const char* hidden : {"cmdOpen", "fraBirthDay"})
-            QVERIFY(Child<QWidget>(main, hidden)->y() >= main->centralWidget()->height());
+            QVERIFY(child<QWidget>(main, hidden)->y() >= main->centralWidget()->height());
     }
 
     void keyboardOrder()
     {
-        frmMain* main = ShownMainWindow();
+        frmMain* main = shownMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        Child<QWidget>(main, "txtName")->setFocus();
-        QCOMPARE(TabWalk(6), QStringList({"txtName", "cmdNext", "cmdOpen", "cboDate", "cboMonth",
+        child<QWidget>(main, "txtName")->setFocus();
+        QCOMPARE(tabWalk(6), QStringList({"txtName", "cmdNext", "cmdOpen", "cboDate", "cboMonth",
                                           "cboYear", "txtName"}));
     }
 
@@ -141,15 +141,15 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, icon);
         ScriptedPlatform platform;
-        frmMain* main = ShownMainWindow();
+        frmMain* main = shownMainWindow();
         QVERIFY(Enter(main, name, day, month, year));
         if (!message.isEmpty())
             platform.answerNext(Platform::Answer::Ok);
         // Enter on the focused reading button, as a keyboard user asks for a reading.
-        auto* cmdNext = Child<QPushButton>(main, "cmdNext");
+        auto* cmdNext = child<QPushButton>(main, "cmdNext");
         cmdNext->setFocus();
         QTest::keyClick(cmdNext, Qt::Key_Return);
-        FlushDeletes();
+        flushDeletes();
         if (message.isEmpty()) {
             QVERIFY(platform.messages.isEmpty());
             QVERIFY(!frmMain::isLoaded());
@@ -167,16 +167,16 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(),
                  message == "Please Enter Your Name" ? "txtName" : "cmdNext");
         // The input stays as it was.
-        QCOMPARE(Child<QComboBox>(main, "cboDate")->currentText(), day);
-        QCOMPARE(Child<QComboBox>(main, "cboMonth")->currentText(), month);
+        QCOMPARE(child<QComboBox>(main, "cboDate")->currentText(), day);
+        QCOMPARE(child<QComboBox>(main, "cboMonth")->currentText(), month);
     }
 
     void nameIsTrimmedOfBlanksOnly()
     {
-        frmMain* main = ShownMainWindow();
+        frmMain* main = shownMainWindow();
         QVERIFY(Enter(main, QString(), "15", "August", "1985"));
-        Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("  Mary  Ann O'Neil \t "));
-        QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+        child<QLineEdit>(main, "txtName")->setText(QStringLiteral("  Mary  Ann O'Neil \t "));
+        QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
         QCOMPARE(QString::fromStdString(modCorvaneNumerology::Chart.Name),
                  QStringLiteral("Mary  Ann O'Neil \t"));
         QCOMPARE(modCorvaneNumerology::Chart.Day, 15);
@@ -184,21 +184,21 @@ private slots:
         QCOMPARE(modCorvaneNumerology::Chart.Year, 1985);
     }
 
-    void menusAndLinksOpenTheirPages_data() { AddWebControlRows("Label61"); }
+    void menusAndLinksOpenTheirPages_data() { addWebControlRows("Label61"); }
     void menusAndLinksOpenTheirPages()
     {
         QFETCH(QString, control);
         QFETCH(QString, key);
         ScriptedPlatform platform;
-        frmMain* main = ShownMainWindow();
-        Activate(main, control);
+        frmMain* main = shownMainWindow();
+        activate(main, control);
         QCOMPARE(platform.urls.opened, QStringList{Page + key});
         QVERIFY(main->isVisible());
     }
 
     void menuCaptionsAndOrder()
     {
-        QCOMPARE(MenuLayout(ShownMainWindow()),
+        QCOMPARE(menuLayout(shownMainWindow()),
                  QStringList({"&File", "  E&xit", "&Help", "  &Online Help", "  &Visit Us Online",
                               "  -", "  &Check for Software Update", "  -", "  &About Software",
                               "&Donate", "Make Money &Online"}));
@@ -206,20 +206,20 @@ private slots:
 
     void makeMoneyIsGreyed()
     {
-        QVERIFY(!Child<QAction>(ShownMainWindow(), "mnuMakeMoney")->isEnabled());
+        QVERIFY(!child<QAction>(shownMainWindow(), "mnuMakeMoney")->isEnabled());
     }
 
     void aboutIsModal()
     {
-        frmMain* main = ShownMainWindow();
-        QVERIFY(OpensAboutModally<frmAbout>(main));
+        frmMain* main = shownMainWindow();
+        QVERIFY(opensAboutModally<frmAbout>(main));
         QVERIFY(main->isVisible());
     }
 
     void exitLeadsToTheFarewellWindow()
     {
-        frmMain* main = ShownMainWindow();
-        Child<QAction>(main, "mnuExit")->trigger();
+        frmMain* main = shownMainWindow();
+        child<QAction>(main, "mnuExit")->trigger();
         QVERIFY(!frmMain::isLoaded());
         QVERIFY(frmNagScreen2::isLoaded() && frmNagScreen2::instance()->isVisible());
     }

@@ -24,14 +24,14 @@ const char* const SentFields[] = {"txtName", "txtEmail", "txtMessage", "txtFrien
                                   "txtFriendEmail"};
 
 // A field's text as the user sees it: the message field shows its line ends as "\n".
-QString Text(QWidget* field)
+QString shownText(QWidget* field)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         return edit->text();
     return qobject_cast<QPlainTextEdit*>(field)->toPlainText();
 }
 
-void SetText(QWidget* field, const QString& text)
+void setText(QWidget* field, const QString& text)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         edit->setText(text);
@@ -39,36 +39,36 @@ void SetText(QWidget* field, const QString& text)
         qobject_cast<QPlainTextEdit*>(field)->setPlainText(text);
 }
 
-QStringList Texts(QWidget* farewell)
+QStringList texts(QWidget* farewell)
 {
     QStringList texts;
     for (const char* name : SentFields)
-        texts << Text(Child<QWidget>(farewell, name));
+        texts << shownText(child<QWidget>(farewell, name));
     return texts;
 }
 
 // The table columns shared by the window's and the module's submit tests: the five values in
 // SentFields order, then the expected complaint, or none and the values the page receives.
-void AddFormColumns()
+void addFormColumns()
 {
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QString>("complaint");
     QTest::addColumn<QStringList>("sent");
 }
 
-void Rejected(const char* row, const QStringList& values, const char* complaint)
+void rejected(const char* row, const QStringList& values, const char* complaint)
 {
     QTest::newRow(row) << values << QString::fromLatin1(complaint) << QStringList();
 }
 
-void Sent(const char* row, const QStringList& values, const QStringList& sent)
+void sent(const char* row, const QStringList& values, const QStringList& sent)
 {
     QTest::newRow(row) << values << QString() << sent;
 }
 
 // The one address opened must be the one the module built, untouched on the way, and hand
 // the page exactly the seven expected values.
-void CheckOpenedAddress(const ScriptedPlatform& platform, const QStringList& sent)
+void checkOpenedAddress(const ScriptedPlatform& platform, const QStringList& sent)
 {
     QCOMPARE(platform.urls.openedUrls.size(), 1);
     const QUrl& url = platform.urls.openedUrls.constFirst();
@@ -81,7 +81,7 @@ void CheckOpenedAddress(const ScriptedPlatform& platform, const QStringList& sen
     QCOMPARE(QUrlQuery(url).queryItems(QUrl::FullyDecoded), expected);
 }
 
-void CheckComplaint(const ScriptedPlatform& platform, const QString& complaint)
+void checkComplaint(const ScriptedPlatform& platform, const QString& complaint)
 {
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.constFirst().text, complaint);
@@ -109,58 +109,58 @@ protected:
 class TestReferFriend : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { CloseAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void submitChecksTheFormThenOpensThePage_data()
     {
-        AddFormColumns();
+        addFormColumns();
         const char* distinct = "Please Enter Distinct Email Addresses";
         const char* proper = "Please Enter Proper Email Address";
         // E-mail checks come first; each row below also fails every later check.
-        Rejected("both e-mails empty", {"", "", "", "", ""}, distinct);
-        Rejected("e-mails equal once trimmed", {"Ann", " ann@x.org", "Hi", "Bob", "ann@x.org  "},
+        rejected("both e-mails empty", {"", "", "", "", ""}, distinct);
+        rejected("e-mails equal once trimmed", {"Ann", " ann@x.org", "Hi", "Bob", "ann@x.org  "},
                  distinct);
-        Rejected("untouched form",
+        rejected("untouched form",
                  {"Your Name", "Your Email Address", "Your Message\n", "Friend's Name",
                   "Friend's Email Address"},
                  proper);
-        Rejected("own e-mail without @", {"", "ann.x.org", "", "", "bob@y.net"}, proper);
-        Rejected("friend's e-mail without @", {"", "ann@x.org", "", "", "bob.y.net"}, proper);
-        Rejected("own e-mail without a dot", {"", "ann@x", "", "", "bob@y.net"}, proper);
-        Rejected("friend's e-mail without a dot", {"", "ann@x.org", "", "", "bob@y"}, proper);
-        Rejected("name left at its placeholder",
+        rejected("own e-mail without @", {"", "ann.x.org", "", "", "bob@y.net"}, proper);
+        rejected("friend's e-mail without @", {"", "ann@x.org", "", "", "bob.y.net"}, proper);
+        rejected("own e-mail without a dot", {"", "ann@x", "", "", "bob@y.net"}, proper);
+        rejected("friend's e-mail without a dot", {"", "ann@x.org", "", "", "bob@y"}, proper);
+        rejected("name left at its placeholder",
                  {"Your Name", "ann@x.org", "", "Friend's Name", "bob@y.net"},
                  "Please Enter Your Name");
-        Rejected("name is its placeholder within blanks",
+        rejected("name is its placeholder within blanks",
                  {"  Your Name ", "ann@x.org", "Hi", "Bob", "bob@y.net"}, "Please Enter Your Name");
-        Rejected("name is blanks", {"   ", "ann@x.org", "Hi", "Bob", "bob@y.net"},
+        rejected("name is blanks", {"   ", "ann@x.org", "Hi", "Bob", "bob@y.net"},
                  "Please Enter Your Name");
-        Rejected("message emptied", {"Ann", "ann@x.org", "", "", "bob@y.net"},
+        rejected("message emptied", {"Ann", "ann@x.org", "", "", "bob@y.net"},
                  "Please Enter Your Message");
-        Rejected("message is its placeholder without line break",
+        rejected("message is its placeholder without line break",
                  {"Ann", "ann@x.org", "Your Message", "Friend's Name", "bob@y.net"},
                  "Please Enter Your Message");
-        Rejected("message is blanks", {"Ann", "ann@x.org", "   ", "Bob", "bob@y.net"},
+        rejected("message is blanks", {"Ann", "ann@x.org", "   ", "Bob", "bob@y.net"},
                  "Please Enter Your Message");
-        Rejected("friend's name left at its placeholder",
+        rejected("friend's name left at its placeholder",
                  {"Ann", "ann@x.org", "Hi", "Friend's Name", "bob@y.net"},
                  "Please Enter Your Friend's Name");
-        Rejected("friend's name is blanks", {"Ann", "ann@x.org", "Hi", "  ", "bob@y.net"},
+        rejected("friend's name is blanks", {"Ann", "ann@x.org", "Hi", "  ", "bob@y.net"},
                  "Please Enter Your Friend's Name");
 
-        Sent("e-mails differing only in case", {"Ann", "Ann@X.org", "Hi", "Bob", "ann@x.org"},
+        sent("e-mails differing only in case", {"Ann", "Ann@X.org", "Hi", "Bob", "ann@x.org"},
              {"Ann", "Ann@X.org", "Hi", "Bob", "ann@x.org"});
-        Sent("dot and at alone, in either order", {"Ann", ".@", "Hi", "Bob", "@."},
+        sent("dot and at alone, in either order", {"Ann", ".@", "Hi", "Bob", "@."},
              {"Ann", ".@", "Hi", "Bob", "@."});
-        Sent("blanks around the values are not sent",
+        sent("blanks around the values are not sent",
              {"  Ann  ", " ann@x.org ", "  Hi  ", " Bob", "bob@y.net  "},
              {"Ann", "ann@x.org", "Hi", "Bob", "bob@y.net"});
-        Sent("untouched message", {"Ann", "ann@x.org", "Your Message\n", "Bob", "bob@y.net"},
+        sent("untouched message", {"Ann", "ann@x.org", "Your Message\n", "Bob", "bob@y.net"},
              {"Ann", "ann@x.org", "Your Message\r\n", "Bob", "bob@y.net"});
-        Sent("query delimiters in the values",
+        sent("query delimiters in the values",
              {"Ann & Bob", "a+b=c@x.org", "#1 & #2\n= 3?", "Bob=Al#2", "b&b@y.net"},
              {"Ann & Bob", "a+b=c@x.org", "#1 & #2\r\n= 3?", "Bob=Al#2", "b&b@y.net"});
-        Sent("percent signs, spaces and accents",
+        sent("percent signs, spaces and accents",
              {"José Ñandú", "100%@x.org", "50% off %41 and %2B\n\nsee you", "Zoë + Ann",
               "%41@y.net"},
              {"José Ñandú", "100%@x.org", "50% off %41 and %2B\r\n\r\nsee you", "Zoë + Ann",
@@ -174,42 +174,42 @@ private slots:
         ScriptedPlatform platform;
         if (!complaint.isEmpty())
             platform.answerNext(Platform::Answer::Ok);
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
         for (int i = 0; i < values.size(); ++i)
-            SetText(Child<QWidget>(farewell, SentFields[i]), values.at(i));
-        auto* submit = Child<QPushButton>(farewell, "cmdSubmit");
+            setText(child<QWidget>(farewell, SentFields[i]), values.at(i));
+        auto* submit = child<QPushButton>(farewell, "cmdSubmit");
 
         QTest::mouseClick(submit, Qt::LeftButton);
 
-        QCOMPARE(Texts(farewell), values);
+        QCOMPARE(texts(farewell), values);
         QCOMPARE(QApplication::focusWidget(), submit);
         QVERIFY(farewell->isVisible());
         if (complaint.isEmpty()) {
             QVERIFY(platform.messages.isEmpty());
-            CheckOpenedAddress(platform, sent);
+            checkOpenedAddress(platform, sent);
         } else {
-            CheckComplaint(platform, complaint);
+            checkComplaint(platform, complaint);
         }
     }
 
     void eachSubmitOpensOneMoreAddress()
     {
         ScriptedPlatform platform;
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
         QStringList values = {"Ann", "ann@x.org", "Hi", "Bob", "bob@y.net"};
         for (int i = 0; i < values.size(); ++i)
-            SetText(Child<QWidget>(farewell, SentFields[i]), values.at(i));
-        auto* submit = Child<QPushButton>(farewell, "cmdSubmit");
+            setText(child<QWidget>(farewell, SentFields[i]), values.at(i));
+        auto* submit = child<QPushButton>(farewell, "cmdSubmit");
         QTest::mouseClick(submit, Qt::LeftButton);
         values[0] = QStringLiteral("Cy");
-        Child<QLineEdit>(farewell, "txtName")->setText(values.at(0));
+        child<QLineEdit>(farewell, "txtName")->setText(values.at(0));
         QTest::keyClick(submit, Qt::Key_Space);
 
         const QList<QUrl>& opened = platform.urls.openedUrls;
         QCOMPARE(opened.size(), 2);
         QCOMPARE(QUrlQuery(opened.at(0)).queryItemValue("taf1", QUrl::FullyDecoded), "Ann");
         QCOMPARE(QUrlQuery(opened.at(1)).queryItemValue("taf1", QUrl::FullyDecoded), "Cy");
-        QCOMPARE(Texts(farewell), values);
+        QCOMPARE(texts(farewell), values);
         QVERIFY(farewell->isVisible());
         QCOMPARE(platform.endCount, 0);
     }
@@ -218,22 +218,22 @@ private slots:
     // the module directly.
     void submitReferralChecksEveryValue_data()
     {
-        AddFormColumns();
+        addFormColumns();
         const char* own = "Please Enter Your Email";
         const char* friends = "Please Enter Your Friend's Email";
-        Rejected("everything empty", {"", "", "", "", ""}, "Please Enter Your Name");
-        Rejected("own e-mail empty", {"Ann", "", "", "", ""}, own);
-        Rejected("own e-mail is blanks", {"Ann", "   ", "Hi", "Bob", "bob@y.net"}, own);
-        Rejected("own e-mail at its placeholder",
+        rejected("everything empty", {"", "", "", "", ""}, "Please Enter Your Name");
+        rejected("own e-mail empty", {"Ann", "", "", "", ""}, own);
+        rejected("own e-mail is blanks", {"Ann", "   ", "Hi", "Bob", "bob@y.net"}, own);
+        rejected("own e-mail at its placeholder",
                  {"Ann", "Your Email Address", "Hi", "Bob", "bob@y.net"}, own);
-        Rejected("own e-mail is its placeholder within blanks",
+        rejected("own e-mail is its placeholder within blanks",
                  {"Ann", " Your Email Address  ", "Hi", "Bob", "bob@y.net"}, own);
-        Rejected("friend's e-mail empty", {"Ann", "ann@x.org", "Hi", "Bob", ""}, friends);
-        Rejected("friend's e-mail at its placeholder",
+        rejected("friend's e-mail empty", {"Ann", "ann@x.org", "Hi", "Bob", ""}, friends);
+        rejected("friend's e-mail at its placeholder",
                  {"Ann", "ann@x.org", "Hi", "Bob", "Friend's Email Address"}, friends);
-        Rejected("friend's e-mail is its placeholder within blanks",
+        rejected("friend's e-mail is its placeholder within blanks",
                  {"Ann", "ann@x.org", "Hi", "Bob", "  Friend's Email Address "}, friends);
-        Sent("values are sent as stored", {" Ann", "a", "Hi\r\n", "Bob ", "b"},
+        sent("values are sent as stored", {" Ann", "a", "Hi\r\n", "Bob ", "b"},
              {" Ann", "a", "Hi\r\n", "Bob ", "b"});
     }
     void submitReferralChecksEveryValue()
@@ -254,9 +254,9 @@ private slots:
 
         if (complaint.isEmpty()) {
             QVERIFY(platform.messages.isEmpty());
-            CheckOpenedAddress(platform, sent);
+            checkOpenedAddress(platform, sent);
         } else {
-            CheckComplaint(platform, complaint);
+            checkComplaint(platform, complaint);
         }
     }
 
@@ -307,18 +307,18 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, entering);
         QFETCH(QString, expected);
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
-        auto* widget = Child<QWidget>(farewell, qPrintable(field));
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
+        auto* widget = child<QWidget>(farewell, qPrintable(field));
         if (entering) {
-            SetText(widget, text);
+            setText(widget, text);
             widget->setFocus(Qt::TabFocusReason);
         } else {
             widget->setFocus(Qt::TabFocusReason);
-            SetText(widget, text);
+            setText(widget, text);
             QTest::keyClick(widget, Qt::Key_Tab);
             QVERIFY(!widget->hasFocus());
         }
-        QCOMPARE(Text(widget), expected);
+        QCOMPARE(shownText(widget), expected);
     }
 
     // The focus that leaves and comes back with the whole window is no move between fields:
@@ -332,8 +332,8 @@ private slots:
     void windowFocusChangesLeaveFieldsAlone()
     {
         QFETCH(bool, popup);
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
-        auto* name = Child<QLineEdit>(farewell, "txtName");
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
+        auto* name = child<QLineEdit>(farewell, "txtName");
         name->setFocus(Qt::MouseFocusReason);
         QCOMPARE(name->text(), QString());
         FocusSpy spy(name);
@@ -380,16 +380,16 @@ private slots:
         QFETCH(QString, before);
         ScriptedPlatform platform;
         platform.answerNext(Platform::Answer::Ok);
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
-        auto* edit = Child<QLineEdit>(farewell, qPrintable(field));
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
+        auto* edit = child<QLineEdit>(farewell, qPrintable(field));
         edit->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(edit, before);
 
         // A message box over the window takes the focus away with the window and gives it
         // back when it closes: the field must come through both unchanged.
         QString textWhileBoxUp = QStringLiteral("(no box)");
-        const auto scripted = Platform::Current().showMessage;
-        Platform::Current().showMessage = [&](const Platform::Message& message) {
+        const auto scripted = Platform::current().showMessage;
+        Platform::current().showMessage = [&](const Platform::Message& message) {
             QFocusEvent leave(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
             QCoreApplication::sendEvent(edit, &leave);
             textWhileBoxUp = edit->text();
@@ -422,8 +422,8 @@ private slots:
     {
         QFETCH(QString, field);
         ScriptedPlatform platform; // no message box is scripted: any would fail the test
-        frmNagScreen2* farewell = ShownFarewell<frmNagScreen2>();
-        auto* edit = Child<QLineEdit>(farewell, qPrintable(field));
+        frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
+        auto* edit = child<QLineEdit>(farewell, qPrintable(field));
         edit->setFocus(Qt::TabFocusReason);
         QGuiApplication::clipboard()->setText(QStringLiteral("a b@x.org"));
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
