@@ -1,0 +1,176 @@
+#!/usr/bin/env bash
+# Start-up benchmark: our program against the empty yardstick window (bench/), each timed from
+# its start to its first window on a private X server, in turns; then the reading benchmark.
+#   bash scripts/bench.sh [pairs]      (default 21; builds into build-bench/ or $HCN_BENCH_BUILD)
+# Installs what is missing (Debian 12, as root). Prints only the results; HCN_BENCH_RUNS=file
+# keeps every pair's figures (ours wall, CPU, peak RSS in KiB, then the same of the yardstick).
+set -euo pipefail
+# Paths given by the caller are taken from where the caller stands.
+for name in HCN_BENCH_BUILD HCN_BENCH_RUNS; do
+    [ -z "${!name:-}" ] || export "$name=$(realpath -m -- "${!name}")"
+done
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+MAIN_TITLE='Halden Corvane Numerology v' # message boxes carry the bare name
+GOAL_RATIO=1.15
+GOAL_READING_MS=10
+
+fail() {
+    echo "bench: $*" >&2
+    exit 1
+}
+
+# median: the median of the numbers on stdin, one a line.
+median() {
+    sort -g | awk '{ v[NR] = $1 } END {
+        if (NR == 0) exit 1
+        printf "%.4f\n", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# The measuring half, run by the other half inside one session bus (a Qt program without one
+# may start a bus of its own, at each start).
+measure() {
+    local pairs=$1 build=$2 tmp=$3
+    local probe=$build/bench/hcn-startup-probe
+    local ours=$build/halden-corvane-numerology empty=$build/bench/hcn-empty-window
+    local home=$tmp/home
+    # The same clean surroundings for both programs; nothing of the caller's desktop.
+    local environment=(PATH="$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb
+        DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
+        HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache"
+        XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$tmp/runtime")
+
+    # start <program> <title prefix>: one timed start; prints "wall_ms cpu_ms peak_rss_kib".
+    start() {
+        local line
+        line=$(env -i "${environment[@]}" "$probe" --title-prefix "$2" -- "$1") ||
+            fail "$(basename "$1") did not start as expected (see above; a message box instead of the main window?)"
+        [[ $line =~ wall_ms=([0-9.]+)\ cpu_ms=([0-9.]+)\ peak_rss_kib=([0-9]+) ]] ||
+            fail "unexpected probe output: $line"
+        echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]} ${BASH_REMATCH[3]}"
+    }
+
+    # The first start writes the settings file; the later ones, within the reminder's 15 days,
+    # show the main window straight away.
+    start "$ours" "$MAIN_TITLE" >/dev/null
+    [ -f "$home/.config/halden-corvane-numerology.conf" ] ||
+        fail "the first start wrote no settings file; later starts would show the update reminder"
+    start "$ours" "$MAIN_TITLE" >/dev/null # the warm-up pair
+    start "$empty" hcn-empty-window >/dev/null
+
+    local figures=$tmp/pairs i our their
+    : >"$figures"
+    for ((i = 0; i < pairs; i++)); do
+        our=$(start "$ours" "$MAIN_TITLE")
+        their=$(start "$empty" hcn-empty-window)
+        echo "$our $their" >>"$figures"
+    done
+
+    [ -z "${HCN_BENCH_RUNS:-}" ] || cp "$figures" "$HCN_BENCH_RUNS"
+
+    # Columns of $figures: ours wall, CPU, RSS; empty wall, CPU, RSS.
+    figure() { awk -v c="$1" '{ print $c }' "$figures" | median; }
+    ratio() { awk -v c="$1" '{ print $c / $(c + 3) }' "$figures" | median; }
+    local ow oc or ew ec er rw rc rr
+    ow=$(figure 1) oc=$(figure 2) or=$(figure 3)
+    ew=$(figure 4) ec=$(figure 5) er=$(figure 6)
+    rw=$(ratio 1) rc=$(ratio 2) rr=$(ratio 3)
+    local row='  %-34s %9.1f %9.1f %13.1f\n'
+    echo "Start-up to the first window, medians of $pairs pairs (Xvfb, one session bus):"
+    printf '  %-34s %9s %9s %13s\n' "" "wall ms" "CPU ms" "peak RSS MiB"
+    # shellcheck disable=SC2059 # the format is ours
+    {
+        printf "$row" "halden-corvane-numerology" "$ow" "$oc" "$(awk -v k="$or" 'BEGIN { print k / 1024 }')"
+        printf "$row" "hcn-empty-window (the yardstick)" "$ew" "$ec" "$(awk -v k="$er" 'BEGIN { print k / 1024 }')"
+    }
+    printf '  %-34s %9.2f %9.2f %13.2f   (goal: each <= %s)\n' "ours / empty, per pair" \
+        "$rw" "$rc" "$rr" "$GOAL_RATIO"
+
+    local log=$tmp/reading.log
+    env -i PATH="$PATH" LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+        "$build/bench/bench_reading" -median "$pairs" >"$log" 2>&1 ||
+        { cat "$log" >&2; fail "bench_reading failed (its output is above)"; }
+    local reading creation
+    # Qt Test prints the median as "10,126,839 nsecs".
+    result() {
+        awk -v f="BenchReading::$1():" '$1 == "RESULT" && $3 == f {
+            getline; gsub(",", "", $1); if ($2 == "nsecs") printf "%.2f ms\n", $1 / 1e6 }' "$log"
+    }
+    reading=$(result reading) creation=$(result chartWindowCreation)
+    if [ -z "$reading" ] || [ -z "$creation" ]; then
+        cat "$log" >&2
+        fail "no results from bench_reading"
+    fi
+    echo
+    echo "Reading (Qt Test, offscreen, median of $pairs runs):"
+    printf '  %-48s %s   (goal: under %s ms)\n' "press of Next to the filled chart window" "$reading" "$GOAL_READING_MS"
+    printf '  %-48s %s\n' "creation of the chart window alone" "$creation"
+}
+
+if [ "${1:-}" = --measure ]; then
+    shift
+    exec 2>&3 3>&-
+    : >"$3/measuring" # tells the other half that the bus is up
+    measure "$@"
+    exit
+fi
+
+pairs=${1:-21}
+[[ $pairs =~ ^[1-9][0-9]*$ ]] || fail "usage: bash scripts/bench.sh [pairs]   (a whole number, default 21)"
+build=${HCN_BENCH_BUILD:-build-bench}
+
+packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+          fonts-dejavu-core fonts-liberation2 xvfb dbus libx11-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+tmp=$(mktemp -d /tmp/hcn-bench.XXXXXX)
+xvfb=
+cleanup() {
+    local status=$?
+    if [ -n "$xvfb" ]; then
+        kill "$xvfb" 2>/dev/null || true
+        wait "$xvfb" 2>/dev/null || true
+    fi
+    rm -rf "$tmp"
+    exit $status
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}" >&2
+    { apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$tmp/apt.log" 2>&1 ||
+        { cat "$tmp/apt.log" >&2; fail "could not install ${missing[*]}"; }
+fi
+
+# The project's default build type, as the program is normally built; the reading benchmark
+# needs the test support library, so the tests are configured too (only four targets are built).
+{ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON &&
+    cmake --build "$build" -j"$(nproc)" --target halden-corvane-numerology hcn-empty-window \
+        hcn-startup-probe bench_reading; } >"$tmp/build.log" 2>&1 ||
+    { cat "$tmp/build.log" >&2; fail "the build failed (its output is above)"; }
+build=$(cd "$build" && pwd)
+
+mkdir -m 700 "$tmp/home" "$tmp/runtime"
+# -displayfd picks a free display and writes its number once the server takes clients.
+mkfifo "$tmp/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 </dev/null &
+xvfb=$!
+display=
+read -r -t 20 display <"$tmp/display" || true
+[[ $display =~ ^[0-9]+$ ]] || { cat "$tmp/xvfb.log" >&2; fail "Xvfb did not start"; }
+export DISPLAY=:$display
+
+# The bus's own chatter (service activations) goes to a log; the measuring half's messages
+# come back on the caller's error stream (descriptor 3).
+dbus-run-session -- "$BASH" "${BASH_SOURCE[0]}" --measure "$pairs" "$build" "$tmp" \
+    3>&2 2>"$tmp/dbus.log" || {
+    status=$?
+    # The measuring half speaks for itself; only a bus that did not start needs its log shown.
+    [ -e "$tmp/measuring" ] || { cat "$tmp/dbus.log" >&2; fail "no session bus (dbus-run-session)"; }
+    exit $status
+}
