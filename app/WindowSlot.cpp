@@ -35,16 +35,6 @@ CloseWatcher& closeWatcher()
 
 } // namespace
 
-// The pictures live in a static library, whose resources are not registered by themselves.
-void ensureResources()
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
-
 namespace LoadedWindows {
 
 QList<QWidget*> oldestFirst()

@@ -14,9 +14,6 @@ QList<QWidget*> oldestFirst();
 void add(QWidget* window);
 } // namespace LoadedWindows
 
-// Registers the program's compiled-in pictures (icons); needed once before the first use.
-void ensureResources();
-
 template <class Window> class WindowSlot {
 public:
     // The loaded window, or a new one created (hidden) from its description.
@@ -24,7 +21,6 @@ public:
     {
         if (Window* window = loaded())
             return window;
-        ensureResources();
         auto* window = new Window();
         window->setAttribute(Qt::WA_DeleteOnClose);
         LoadedWindows::add(window);

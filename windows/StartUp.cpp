@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "ApplicationIcon.h"
 #include "CoBrand.h"
 #include "Platform.h"
 #include "Settings.h"
@@ -8,15 +9,13 @@
 #include "modHelp.h"
 
 #include <QApplication>
-#include <QIcon>
 
 void startUp()
 {
     QApplication::setApplicationName(QStringLiteral("halden-corvane-numerology"));
     // Lets the desktop match the running window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.haldencorvane.Numerology"));
-    ensureResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    QApplication::setWindowIcon(applicationIcon());
 
     if (Platform::anotherInstanceRunning()) {
         Platform::showMessage({QStringLiteral("Application is already running")});

@@ -25,6 +25,7 @@ void applyDesign(frmAbout* window, Ui::frmAbout& ui)
         link->setAutoFillBackground(false);
     }
     setBackground(ui.Line1_2, Qt::black);
+    ui.Picture1->setPixmap(window->windowIcon().pixmap(32, 32));
 }
 
 } // namespace

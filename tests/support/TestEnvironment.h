@@ -2,6 +2,7 @@
 // Every test run gets its own HOME, config and runtime folders, so no test sees or
 // changes a real user's settings or instance lock.
 
+#include "ApplicationIcon.h"
 #include "ScriptedPlatform.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ struct TestEnvironment {
         TestEnvironment environment;                                                               \
         QApplication app(argc, argv);                                                              \
         Platform::current() = unscriptedServices();                                                \
+        QApplication::setWindowIcon(applicationIcon()); /* as the program's start-up does */       \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         const int result = QTest::qExec(&test, argc, argv);                                        \
