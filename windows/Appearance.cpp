@@ -1,21 +1,43 @@
 #include "Appearance.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QMenu>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QWidget>
 
 namespace Appearance {
 
 namespace {
 
+// The platform's style, except that the menu bar's overflow button gets no picture. Qt reads
+// that picture at the creation of every menu bar, and finding out that it is a PNG loads every
+// image format plugin installed (GIF, ICO, JPEG...), none of which the program uses. Our
+// windows have a fixed width that their menus fit, so the button is never shown.
+class PlatformStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton ||
+            icon == SP_ToolBarVerticalExtensionButton)
+            return {};
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+// Looked up in the list of installed families: QFontDatabase::hasFamily would first ask the
+// font configuration what the name stands for, the very search this lookup is there to spare.
 QString installedFamily(const QString& design, const QString& standIn)
 {
-    if (QFontDatabase::hasFamily(design))
-        return design;
-    if (QFontDatabase::hasFamily(standIn))
-        return standIn;
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : {design, standIn})
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return family;
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
@@ -37,6 +59,8 @@ const QString& familyName(Family family)
 
 } // namespace
 
+void installStyle() { QApplication::setStyle(new PlatformStyle(QApplication::style()->name())); }
+
 QFont font(Family family, int pixelSize, int style)
 {
     QFont font(familyName(family));
@@ -51,11 +75,15 @@ void setFont(QWidget* widget, Family family, int pixelSize, int style)
     widget->setFont(font(family, pixelSize, style));
 }
 
-void setWindowFont(QWidget* window, const QFont& font)
+void setWindowFont(QWidget* window, Family family, int pixelSize)
 {
-    window->setFont(font);
+    window->setFont(font(family, pixelSize));
+}
+
+void setMenuFonts(QWidget* window)
+{
     for (QMenu* menu : window->findChildren<QMenu*>())
-        menu->setFont(font);
+        menu->setFont(window->font());
 }
 
 void setTextColour(QWidget* widget, const QColor& colour)

@@ -10,6 +10,10 @@ class QWidget;
 
 namespace Appearance {
 
+// Sets the application's style: the platform's own, with one change (see Appearance.cpp).
+// Called once, before the first window is created.
+void installStyle();
+
 enum class Family { Verdana, MsSansSerif };
 enum Style { Plain = 0, Bold = 1, Underline = 2 };
 
@@ -20,8 +24,12 @@ enum Style { Plain = 0, Bold = 1, Underline = 2 };
 QFont font(Family family, int pixelSize, int style = Plain);
 
 void setFont(QWidget* widget, Family family, int pixelSize, int style = Plain);
-// The font of a window and of its menus, which as windows of their own inherit nothing.
-void setWindowFont(QWidget* window, const QFont& font);
+// A window's own font, set before its controls are created so that they take it at birth:
+// set later, it would make every control rework its layout, and a list box build its
+// drop-down ahead of time.
+void setWindowFont(QWidget* window, Family family, int pixelSize);
+// Menus are windows of their own and inherit no font: they take their window's.
+void setMenuFonts(QWidget* window);
 // The colour of the widget's text, whichever role its kind of widget draws text with.
 void setTextColour(QWidget* widget, const QColor& colour);
 // A filled background in the given colour.

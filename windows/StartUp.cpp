@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "Appearance.h"
 #include "ApplicationIcon.h"
 #include "CoBrand.h"
 #include "Platform.h"
@@ -16,6 +17,7 @@ void startUp()
     // Lets the desktop match the running window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.haldencorvane.Numerology"));
     QApplication::setWindowIcon(applicationIcon());
+    Appearance::installStyle();
 
     if (Platform::anotherInstanceRunning()) {
         Platform::showMessage({QStringLiteral("Application is already running")});

@@ -5,6 +5,7 @@
 #include "Placement.h"
 #include "Reading.h"
 #include "SiteMenus.h"
+#include "TitleFrame.h"
 #include "WebLinks.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -25,10 +26,8 @@ constexpr int CaptionPixels = 15; // the title's designed size; a long one is se
 void applyDesign(frmCorvaneNumerology* window, Ui::frmCorvaneNumerology& ui)
 {
     using namespace Appearance;
-    setWindowFont(window, font(Family::Verdana, 11));
-    setFont(ui.Frame2, Family::Verdana, 13, Bold); // its title; the reading and Back have their own
-    setFont(ui.RTB, Family::Verdana, 11);
-    setFont(ui.cmdBackToBack, Family::Verdana, 11);
+    setMenuFonts(window);
+    ui.Frame2->setTitleFont(font(Family::Verdana, 13, Bold));
     setFont(ui.lblCaption, Family::Verdana, CaptionPixels, Bold);
     setTextColour(ui.lblCaption, QColor(0, 0, 128));
     setFont(ui.cmdComprehensive, Family::Verdana, 19, Bold);
@@ -61,6 +60,7 @@ void applyDesign(frmCorvaneNumerology* window, Ui::frmCorvaneNumerology& ui)
 
 frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvaneNumerology>())
 {
+    Appearance::setWindowFont(this, Appearance::Family::Verdana, 11);
     ui->setupUi(this);
     QAction* mnuAbout = addSiteMenus(ui->menubar, QStringLiteral("Check for Software &Update"));
     applyDesign(this, *ui);

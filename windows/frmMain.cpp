@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "SavedReading.h"
 #include "SiteMenus.h"
+#include "TitleFrame.h"
 #include "TrimBlanks.h"
 #include "WebLinks.h"
 #include "frmAbout.h"
@@ -27,11 +28,8 @@ void applyDesign(frmMain* window, Ui::frmMain& ui)
 {
     using namespace Appearance;
     const QColor navy(0, 0, 128);
-    setWindowFont(window, font(Family::Verdana, 11));
-    setFont(ui.Frame1, Family::Verdana, 11, Bold); // its title; each control in it has its own
-    for (QWidget* input : {static_cast<QWidget*>(ui.txtName), static_cast<QWidget*>(ui.cboDate),
-                           static_cast<QWidget*>(ui.cboMonth), static_cast<QWidget*>(ui.cboYear)})
-        setFont(input, Family::Verdana, 11);
+    setMenuFonts(window);
+    ui.Frame1->setTitleFont(font(Family::Verdana, 11, Bold));
     setFont(ui.cmdNext, Family::Verdana, 11, Bold);
     for (QLabel* caption : {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2}) {
         setFont(caption, Family::Verdana, 11, Bold);
@@ -50,6 +48,7 @@ void applyDesign(frmMain* window, Ui::frmMain& ui)
 
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
+    Appearance::setWindowFont(this, Appearance::Family::Verdana, 11);
     ui->setupUi(this);
     QAction* mnuAbout = addSiteMenus(ui->menubar, QStringLiteral("&Check for Software Update"));
     applyDesign(this, *ui);
