@@ -1,34 +1,14 @@
 #include "Appearance.h"
 
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QFontDatabase>
 #include <QMenu>
 #include <QPalette>
-#include <QProxyStyle>
 #include <QWidget>
 
 namespace Appearance {
 
 namespace {
-
-// The platform's style, except that the menu bar's overflow button gets no picture. Qt reads
-// that picture at the creation of every menu bar, and finding out that it is a PNG loads every
-// image format plugin installed (GIF, ICO, JPEG...), none of which the program uses. Our
-// windows have a fixed width that their menus fit, so the button is never shown.
-class PlatformStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-
-    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
-                       const QWidget* widget) const override
-    {
-        if (icon == SP_ToolBarHorizontalExtensionButton ||
-            icon == SP_ToolBarVerticalExtensionButton)
-            return {};
-        return QProxyStyle::standardIcon(icon, option, widget);
-    }
-};
 
 // Looked up in the list of installed families: QFontDatabase::hasFamily would first ask the
 // font configuration what the name stands for, the very search this lookup is there to spare.
@@ -58,8 +38,6 @@ const QString& familyName(Family family)
 }
 
 } // namespace
-
-void installStyle() { QApplication::setStyle(new PlatformStyle(QApplication::style()->name())); }
 
 QFont font(Family family, int pixelSize, int style)
 {

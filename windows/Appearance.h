@@ -10,10 +10,6 @@ class QWidget;
 
 namespace Appearance {
 
-// Sets the application's style: the platform's own, with one change (see Appearance.cpp).
-// Called once, before the first window is created.
-void installStyle();
-
 enum class Family { Verdana, MsSansSerif };
 enum Style { Plain = 0, Bold = 1, Underline = 2 };
 

@@ -1,6 +1,5 @@
 #include "StartUp.h"
 
-#include "Appearance.h"
 #include "ApplicationIcon.h"
 #include "CoBrand.h"
 #include "Platform.h"
@@ -17,7 +16,6 @@ void startUp()
     // Lets the desktop match the running window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.haldencorvane.Numerology"));
     QApplication::setWindowIcon(applicationIcon());
-    Appearance::installStyle();
 
     if (Platform::anotherInstanceRunning()) {
         Platform::showMessage({QStringLiteral("Application is already running")});
