@@ -3,6 +3,7 @@
 #include "ApplicationIcon.h"
 #include "CoBrand.h"
 #include "Platform.h"
+#include "PlatformStyle.h"
 #include "Settings.h"
 #include "WindowSlot.h"
 #include "frmMain.h"
@@ -16,6 +17,7 @@ void startUp()
     // Lets the desktop match the running window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.haldencorvane.Numerology"));
     QApplication::setWindowIcon(applicationIcon());
+    PlatformStyle::install();
 
     if (Platform::anotherInstanceRunning()) {
         Platform::showMessage({QStringLiteral("Application is already running")});
