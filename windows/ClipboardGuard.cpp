@@ -6,6 +6,32 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+namespace {
+
+// Whether the clipboard and the selection may hold something since they were last emptied.
+// Emptying one is a round trip to the display server, and a mouse move over a view asks for
+// it every time: QClipboard::changed says when there is something to empty again.
+struct Holdings {
+    bool clipboard = true;
+    bool selection = true;
+};
+
+Holdings& holdings()
+{
+    static Holdings held;
+    static const QMetaObject::Connection following = QObject::connect(
+        QGuiApplication::clipboard(), &QClipboard::changed, qApp, [](QClipboard::Mode mode) {
+            if (mode == QClipboard::Clipboard)
+                held.clipboard = true;
+            else if (mode == QClipboard::Selection)
+                held.selection = true;
+        });
+    Q_UNUSED(following);
+    return held;
+}
+
+} // namespace
+
 void ClipboardGuard::protect(QAbstractScrollArea* view)
 {
     auto* guard = new ClipboardGuard(view);
@@ -20,9 +46,16 @@ void ClipboardGuard::protect(QAbstractScrollArea* view)
 void ClipboardGuard::clearClipboard()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear(QClipboard::Clipboard);
-    if (clipboard->supportsSelection())
+    Holdings& held = holdings();
+    // Emptying reports a change of its own: what is empty is only noted once it is done.
+    if (held.clipboard) {
+        clipboard->clear(QClipboard::Clipboard);
+        held.clipboard = false;
+    }
+    if (held.selection && clipboard->supportsSelection()) {
         clipboard->clear(QClipboard::Selection);
+        held.selection = false;
+    }
 }
 
 bool ClipboardGuard::eventFilter(QObject* watched, QEvent* event)

@@ -314,6 +314,30 @@ private slots:
         QVERIFY(clipboard->text().isEmpty());
     }
 
+    // Emptying is a trip to the display server: a move with nothing copied since the last one
+    // empties nothing, and anything copied meanwhile is gone at the next move.
+    void clipboardIsEmptiedOnlyWhenItHoldsSomething()
+    {
+        frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann"), 5, 6, 1999);
+        QWidget* viewport = child<QAbstractScrollArea>(chart, "txtResult_1")->viewport();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("copied reading"));
+        QSignalSpy changes(clipboard, &QClipboard::changed);
+        QTest::mouseMove(viewport, QPoint(10, 10));
+        QVERIFY(clipboard->text().isEmpty());
+        QVERIFY(!changes.isEmpty()); // it was emptied
+        changes.clear();
+        for (int x = 11; x < 40; ++x)
+            QTest::mouseMove(viewport, QPoint(x, 10));
+        QCOMPARE(changes.size(), 0);
+
+        clipboard->setText(QStringLiteral("copied again"), QClipboard::Clipboard);
+        changes.clear();
+        QTest::mouseMove(viewport, QPoint(12, 12));
+        QVERIFY(clipboard->text().isEmpty());
+        QCOMPARE(changes.size(), 1); // the clipboard only: the selection held nothing new
+    }
+
     void preparingAChartClearsTheClipboard()
     {
         QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
