@@ -13,7 +13,7 @@ QIcon applicationIcon()
     Q_UNUSED(registered);
 
     QIcon icon;
-    for (int pixels : {16, 32, 48, 64}) {
+    for (int pixels : {16, 32, 48}) {
         QImageReader reader(QStringLiteral(":/icons/app-%1.png").arg(pixels), "png");
         // Read as what they are: guessing would load every image format plugin to ask it.
         reader.setAutoDetectImageFormat(false);
