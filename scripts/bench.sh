@@ -30,7 +30,7 @@ median() {
 # The measuring half, run by the other half inside one session bus (a Qt program without one
 # may start a bus of its own, at each start).
 measure() {
-    local pairs=$1 build=$2 tmp=$3
+    local pairs=$1 build=$2 tmp=$3 runtime=$4
     local probe=$build/bench/hcn-startup-probe
     local ours=$build/halden-corvane-numerology empty=$build/bench/hcn-empty-window
     local home=$tmp/home
@@ -38,11 +38,14 @@ measure() {
     local environment=(PATH="$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb
         DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
         HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache"
-        XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$tmp/runtime")
+        XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$runtime")
 
     # start <program> <title prefix>: one timed start; prints "wall_ms cpu_ms peak_rss_kib".
     start() {
         local line
+        # The probe kills each program once its window is up. A program its user ends takes its
+        # instance lock away with it, so no start here finds a lock left by the one before.
+        rm -f "$runtime"/*.lock
         line=$(env -i "${environment[@]}" "$probe" --title-prefix "$2" -- "$1") ||
             fail "$(basename "$1") did not start as expected (see above; a message box instead of the main window?)"
         [[ $line =~ wall_ms=([0-9.]+)\ cpu_ms=([0-9.]+)\ peak_rss_kib=([0-9]+) ]] ||
@@ -126,6 +129,12 @@ for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 tmp=$(mktemp -d /tmp/hcn-bench.XXXXXX)
+# A session's runtime folder is in memory (/run/user/<uid>), where the instance lock costs no
+# disk write; so is this one where the machine has /dev/shm.
+runtime=$tmp/runtime
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    runtime=$(mktemp -d /dev/shm/hcn-bench-runtime.XXXXXX)
+fi
 xvfb=
 cleanup() {
     local status=$?
@@ -133,7 +142,7 @@ cleanup() {
         kill "$xvfb" 2>/dev/null || true
         wait "$xvfb" 2>/dev/null || true
     fi
-    rm -rf "$tmp"
+    rm -rf "$tmp" "$runtime"
     exit $status
 }
 trap cleanup EXIT
@@ -155,7 +164,9 @@ fi
     { cat "$tmp/build.log" >&2; fail "the build failed (its output is above)"; }
 build=$(cd "$build" && pwd)
 
-mkdir -m 700 "$tmp/home" "$tmp/runtime"
+mkdir -m 700 "$tmp/home"
+mkdir -p -m 700 "$runtime"
+chmod 700 "$runtime"
 # -displayfd picks a free display and writes its number once the server takes clients.
 mkfifo "$tmp/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 </dev/null &
@@ -167,7 +178,7 @@ export DISPLAY=:$display
 
 # The bus's own chatter (service activations) goes to a log; the measuring half's messages
 # come back on the caller's error stream (descriptor 3).
-dbus-run-session -- "$BASH" "${BASH_SOURCE[0]}" --measure "$pairs" "$build" "$tmp" \
+dbus-run-session -- "$BASH" "${BASH_SOURCE[0]}" --measure "$pairs" "$build" "$tmp" "$runtime" \
     3>&2 2>"$tmp/dbus.log" || {
     status=$?
     # The measuring half speaks for itself; only a bus that did not start needs its log shown.
