@@ -44,6 +44,14 @@ inline void closeAllWindows()
     flushDeletes();
 }
 
+// Lets the event loop run until the condition holds or five seconds have passed; the caller
+// then checks it. (Qt's QTRY_ macros narrow a long to an int inside, which warns from Qt 6.8.)
+template <class Condition> void waitUntil(Condition condition)
+{
+    if (!QTest::qWaitFor(condition))
+        qWarning("waited five seconds in vain");
+}
+
 // The names of the controls that the Tab key visits, starting from the focused one.
 inline QStringList tabWalk(int steps)
 {

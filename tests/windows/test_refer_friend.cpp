@@ -352,7 +352,8 @@ private slots:
             other.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&other));
         }
-        QTRY_VERIFY(spy.events.contains({QEvent::FocusOut, reason}));
+        waitUntil([&] { return spy.events.contains({QEvent::FocusOut, reason}); });
+        QVERIFY(spy.events.contains({QEvent::FocusOut, reason}));
         QCOMPARE(name->text(), QString());
 
         name->setText(QStringLiteral("Your Name"));
@@ -362,7 +363,8 @@ private slots:
             farewell->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(farewell));
         }
-        QTRY_VERIFY(spy.events.contains({QEvent::FocusIn, reason}));
+        waitUntil([&] { return spy.events.contains({QEvent::FocusIn, reason}); });
+        QVERIFY(spy.events.contains({QEvent::FocusIn, reason}));
         QVERIFY(name->hasFocus());
         QCOMPARE(name->text(), QStringLiteral("Your Name"));
     }
