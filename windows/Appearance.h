@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 class QWidget;
 
@@ -24,8 +25,16 @@ void setFont(QWidget* widget, Family family, int pixelSize, int style = Plain);
 // set later, it would make every control rework its layout, and a list box build its
 // drop-down ahead of time.
 void setWindowFont(QWidget* window, Family family, int pixelSize);
-// Menus are windows of their own and inherit no font: they take their window's.
-void setMenuFonts(QWidget* window);
+// The light scheme the design's colours were chosen against, every role of every group set.
+QPalette designPalette();
+// Pins a window to the design's palette, before its controls are created so that they take it
+// at birth. The design fixes text colours, so it fixes the backgrounds under them too: with the
+// desktop's colour scheme they would be unreadable under a dark one. Message boxes and file
+// dialogs, which have no design of their own, are windows of their own and keep the system's.
+void pinDesignPalette(QWidget* window);
+// Menus are windows of their own and inherit neither font nor palette: they take their
+// window's.
+void setMenuLook(QWidget* window);
 // The colour of the widget's text, whichever role its kind of widget draws text with.
 void setTextColour(QWidget* widget, const QColor& colour);
 // A filled background in the given colour.

@@ -32,6 +32,7 @@ void applyDesign(frmAbout* window, Ui::frmAbout& ui)
 
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
+    Appearance::pinDesignPalette(this);
     ui->setupUi(this);
     applyDesign(this, *ui);
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -26,7 +26,7 @@ constexpr int CaptionPixels = 15; // the title's designed size; a long one is se
 void applyDesign(frmCorvaneNumerology* window, Ui::frmCorvaneNumerology& ui)
 {
     using namespace Appearance;
-    setMenuFonts(window);
+    setMenuLook(window);
     ui.Frame2->setTitleFont(font(Family::Verdana, 13, Bold));
     setFont(ui.lblCaption, Family::Verdana, CaptionPixels, Bold);
     setTextColour(ui.lblCaption, QColor(0, 0, 128));
@@ -60,6 +60,7 @@ void applyDesign(frmCorvaneNumerology* window, Ui::frmCorvaneNumerology& ui)
 
 frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvaneNumerology>())
 {
+    Appearance::pinDesignPalette(this);
     Appearance::setWindowFont(this, Appearance::Family::Verdana, 11);
     ui->setupUi(this);
     QAction* mnuAbout = addSiteMenus(ui->menubar, QStringLiteral("Check for Software &Update"));

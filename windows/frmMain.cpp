@@ -28,7 +28,7 @@ void applyDesign(frmMain* window, Ui::frmMain& ui)
 {
     using namespace Appearance;
     const QColor navy(0, 0, 128);
-    setMenuFonts(window);
+    setMenuLook(window);
     ui.Frame1->setTitleFont(font(Family::Verdana, 11, Bold));
     setFont(ui.cmdNext, Family::Verdana, 11, Bold);
     for (QLabel* caption : {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2}) {
@@ -48,6 +48,7 @@ void applyDesign(frmMain* window, Ui::frmMain& ui)
 
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
+    Appearance::pinDesignPalette(this);
     Appearance::setWindowFont(this, Appearance::Family::Verdana, 11);
     ui->setupUi(this);
     QAction* mnuAbout = addSiteMenus(ui->menubar, QStringLiteral("&Check for Software Update"));

@@ -81,6 +81,7 @@ const std::array<const char*, 4> SupportAppeal = {
 
 frmNagScreen2::frmNagScreen2() : ui(std::make_unique<Ui::frmNagScreen2>())
 {
+    Appearance::pinDesignPalette(this);
     ui->setupUi(this);
     setWindowFlag(Qt::WindowStaysOnTopHint); // above ordinary windows, a browser included
 

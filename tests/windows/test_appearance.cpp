@@ -12,6 +12,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleFactory>
 
@@ -41,6 +42,45 @@ frmCorvaneNumerology* chartWindow()
 }
 
 QImage picture(QWidget* widget) { return widget->grab().toImage(); }
+
+// A dark scheme as desktops set it: every role of every group, light text on dark grounds.
+QPalette darkScheme()
+{
+    QPalette dark(QColor(230, 230, 230), QColor(53, 53, 53), QColor(80, 80, 80), QColor(20, 20, 20),
+                  QColor(40, 40, 40), QColor(230, 230, 230), QColor(255, 255, 255),
+                  QColor(35, 35, 35), QColor(45, 45, 45));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::Link, QColor(120, 170, 255));
+    dark.setColor(QPalette::ToolTipBase, QColor(20, 20, 20));
+    dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    dark.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+    return dark;
+}
+
+// The window of the given kind as the user first sees it, drawn; no window is left loaded.
+QImage renderedWindow(const QString& kind)
+{
+    ScriptedPlatform platform; // the same draws for every rendering
+    QWidget* window = nullptr;
+    if (kind == "main") {
+        window = frmMain::instance();
+    } else if (kind.startsWith("chart")) {
+        frmCorvaneNumerology* chart = chartWindow();
+        if (kind == "chart reading")
+            child<QPushButton>(chart, "cmdComprehensive")->click();
+        window = chart;
+    } else if (kind == "about") {
+        window = frmAbout::instance();
+    } else {
+        window = frmNagScreen2::instance();
+    }
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        qFatal("the %s window was not shown", qPrintable(kind));
+    const QImage image = picture(window);
+    closeAllWindows();
+    return image;
+}
 
 } // namespace
 
@@ -89,6 +129,29 @@ private slots:
         theirs.setStyle(fusion.get());
         mine.setStyle(&ours);
         QCOMPARE(picture(&mine), picture(&theirs));
+    }
+
+    // The design's colours stay readable whatever the desktop's scheme: each window looks under a
+    // dark scheme exactly as under the default one, while a message box follows the system.
+    void windowsKeepTheirLookUnderADarkScheme_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"main", "chart numbers", "chart reading", "about", "farewell"})
+            QTest::newRow(window) << window;
+    }
+    void windowsKeepTheirLookUnderADarkScheme()
+    {
+        QFETCH(QString, window);
+        const QPalette system = QApplication::palette();
+        const QImage light = renderedWindow(window);
+        QApplication::setPalette(darkScheme());
+        const QImage dark = renderedWindow(window);
+        QMessageBox box;
+        const QColor boxGround = box.palette().color(QPalette::Window);
+        QApplication::setPalette(system);
+        QCOMPARE(boxGround, darkScheme().color(QPalette::Window));
+        QVERIFY(!light.isNull());
+        QCOMPARE(dark, light);
     }
 
     // Every control of every window is set in a font the system has, under the name it was
