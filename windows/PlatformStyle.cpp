@@ -1,22 +1,26 @@
 #include "PlatformStyle.h"
 
 #include <QApplication>
-#include <QGroupBox>
-#include <QImageReader>
 #include <QPainter>
 #include <QStyleOption>
-#include <qdrawutil.h>
 
 namespace {
 
-// Fusion's own frame picture, read without guessing its format.
-QPixmap fusionGroupBoxFrame()
+constexpr int TitleTop = 1;
+constexpr int TitleMinimumHeight = 15;
+constexpr int TitleToFrame = 2; // between the title's box and the frame's top line
+constexpr int UntitledFrameTop = 4;
+constexpr int FrameInset = 1;      // the frame's line keeps one pixel from the box's sides
+constexpr int ContentsPadding = 3; // inside the frame's line
+
+int titleHeight(const QStyleOptionGroupBox& box)
 {
-    QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/"
-                                       "fusion_groupbox.png"),
-                        "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return qMax(box.fontMetrics.height() + 1, TitleMinimumHeight);
+}
+
+int frameTop(const QStyleOptionGroupBox& box)
+{
+    return box.text.isEmpty() ? UntitledFrameTop : TitleTop + titleHeight(box) + TitleToFrame;
 }
 
 } // namespace
@@ -25,13 +29,17 @@ PlatformStyle::PlatformStyle(const QString& baseStyle)
     : QProxyStyle(baseStyle),
       fusion(this->baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
 {
-    if (fusion)
-        groupBoxFrame = fusionGroupBoxFrame();
 }
 
 void PlatformStyle::install()
 {
     QApplication::setStyle(new PlatformStyle(QApplication::style()->name()));
+}
+
+bool PlatformStyle::ownsGroupBox(const QStyleOption* option) const
+{
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    return fusion && box && !(box->subControls & SC_GroupBoxCheckBox);
 }
 
 QIcon PlatformStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
@@ -43,19 +51,68 @@ QIcon PlatformStyle::standardIcon(StandardPixmap icon, const QStyleOption* optio
     return QProxyStyle::standardIcon(icon, option, widget);
 }
 
+QRect PlatformStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                    SubControl part, const QWidget* widget) const
+{
+    if (control != CC_GroupBox || !ownsGroupBox(option))
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    const auto& box = *qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    const QRect frame = box.rect.adjusted(FrameInset, frameTop(box), -FrameInset, 0);
+    switch (part) {
+    case SC_GroupBoxFrame:
+        return frame;
+    case SC_GroupBoxLabel:
+        return box.text.isEmpty()
+                   ? QRect()
+                   : QRect(box.rect.left(), box.rect.top() + TitleTop,
+                           box.fontMetrics.horizontalAdvance(box.text) + 2, titleHeight(box));
+    case SC_GroupBoxContents:
+        return frame.adjusted(ContentsPadding, ContentsPadding, -ContentsPadding, -ContentsPadding);
+    default:
+        return {};
+    }
+}
+
 void PlatformStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                   QPainter* painter, const QWidget* widget) const
 {
-    if (element != PE_FrameGroupBox || groupBoxFrame.isNull()) {
+    if (element != PE_FrameGroupBox || !fusion) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    // Fusion's geometry: the frame starts below the title, or a few pixels down without one.
-    constexpr int topMargin = 3;
-    int top = topMargin;
-    const auto* box = qobject_cast<const QGroupBox*>(widget);
-    if (!box || box->isCheckable() || !box->title().isEmpty())
-        top += qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
-                      groupBoxFrame);
+    // A one-pixel line a shade darker than the ground, round at the corners, around a ground
+    // a touch darker than the window's.
+    const QColor ground = option->palette.color(QPalette::Window);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(ground.darker(111));
+    painter->setBrush(ground.darker(101));
+    painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter->restore();
+}
+
+void PlatformStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                       QPainter* painter, const QWidget* widget) const
+{
+    if (control != CC_GroupBox || !ownsGroupBox(option)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    const auto& box = *qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (box.subControls & SC_GroupBoxFrame) {
+        QStyleOptionFrame frame;
+        frame.QStyleOption::operator=(box);
+        frame.rect = subControlRect(control, option, SC_GroupBoxFrame, widget);
+        drawPrimitive(PE_FrameGroupBox, &frame, painter, widget);
+    }
+    if ((box.subControls & SC_GroupBoxLabel) && !box.text.isEmpty()) {
+        const QRect title = subControlRect(control, option, SC_GroupBoxLabel, widget);
+        painter->save();
+        if (box.textColor.isValid())
+            painter->setPen(box.textColor);
+        drawItemText(painter, title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                     box.palette, box.state & State_Enabled, box.text,
+                     box.textColor.isValid() ? QPalette::NoRole : QPalette::WindowText);
+        painter->restore();
+    }
 }

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QPixmap>
 #include <QProxyStyle>
 
-// The platform's own style, with two of its pictures read the cheap way. Qt's Fusion style reads
-// the frame of every group box and the arrow of a menu bar's overflow button from its resources
-// by guessing their format, and the guess loads every image format plugin installed (GIF, ICO,
-// JPEG...), none of which the program needs. Here the frame is read once, as the PNG it is, and
-// drawn where Fusion draws it; the arrow is left out, as our menus always fit their windows,
-// whose width is fixed. Any other style is left exactly as it is.
+// The platform's own style, with the group box drawn our way where that style is Fusion.
+// Fusion draws a group box's frame from a picture in its resources, read by guessing its
+// format, which loads every image format plugin installed (GIF, ICO, JPEG...), none of which
+// the program needs; and where it puts title and frame has changed between Qt versions. Here
+// the title sits above a light rounded frame, painted from the palette, in the same place on
+// every version. The arrow of a menu bar's overflow button, another such picture, is left out,
+// as our menus always fit their windows, whose width is fixed. Any other style is left exactly
+// as it is, and so is a checkable group box, which the program does not have.
 class PlatformStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -22,8 +23,13 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget = nullptr) const override;
 
 private:
+    bool ownsGroupBox(const QStyleOption* option) const;
+
     bool fusion = false;
-    QPixmap groupBoxFrame; // empty where the base style is not Fusion
 };
