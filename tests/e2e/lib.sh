@@ -278,6 +278,18 @@ same_image() {
         "$(convert "$2" "${crop[@]}" -alpha off -depth 8 rgb:- | md5sum)" ]
 }
 
+# text_lines <image>: the lines of dark text in a message box's picture, counted as bands of
+# rows with dark pixels in the text's columns (right of the icon, left of the buttons, which
+# the platform puts at the right).
+text_lines() {
+    local w h
+    w=$(convert "$1" -format %w info:) h=$(convert "$1" -format %h info:)
+    convert "$1" -crop "$((w / 5))x$h+$((w * 3 / 10))+0" +repage -colorspace Gray \
+        -threshold 40% -negate -scale "1x$h!" -depth 8 txt:- |
+        awk -F': ' 'NR > 1 {ink = ($2 !~ /^\(0[,)]/); if (ink && !inside) n++; inside = ink}
+                    END {print n + 0}'
+}
+
 # expect_size <window> <what> <client width> <client height> [menu bar]: with a menu bar
 # the window is taller by it, whose height depends on the font.
 expect_size() {
