@@ -62,6 +62,15 @@ TITLE = "Halden Corvane Numerology v1.25"
 CONTROL_ROLES = {"push button", "check box", "text", "combo box", "link", "image"}
 
 
+# Roles are read as numbers and named as the tables above spell them: the library's own names
+# change between its versions (2.56 calls a push button "button").
+ROLE_NAMES = {pyatspi.ROLE_PUSH_BUTTON: "push button"}
+
+
+def role_name(accessible):
+    return ROLE_NAMES.get(accessible.getRole()) or accessible.getRoleName()
+
+
 class Fault(Exception):
     pass
 
@@ -71,7 +80,7 @@ class Control:
 
     def __init__(self, accessible):
         self.accessible = accessible
-        self.role = accessible.getRoleName()
+        self.role = role_name(accessible)
         self.name = accessible.name or ""
         self.description = accessible.description or ""
         self.states = accessible.getState()
@@ -150,7 +159,12 @@ class Window:
         app = wait_for(f"the program (process {pid}) on the accessibility bus",
                        lambda: application(pid))
         self.what = f"the window with the {role} {name!r}"
-        self.frame, self.controls = wait_for(self.what, lambda: self.find(app, role, name))
+        try:
+            self.frame, self.controls = wait_for(self.what, lambda: self.find(app, role, name))
+        except Fault as fault:
+            raise Fault(f"{fault}\nthe program's windows:\n" + "\n".join(
+                f"  {Control(frame)}: " + ", ".join(str(c) for c in descendants(frame))
+                for frame in app if frame is not None)) from None
 
     @staticmethod
     def find(app, role, name):
