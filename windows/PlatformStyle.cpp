@@ -80,14 +80,22 @@ void PlatformStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    // A one-pixel line a shade darker than the ground, round at the corners, around a ground
-    // a touch darker than the window's.
-    const QColor ground = option->palette.color(QPalette::Window);
+    // A one-pixel line a shade darker than the ground, round at the corners, and a fainter one
+    // inside it, around a ground a touch darker than the window's.
+    const QColor window = option->palette.color(QPalette::Window);
+    const auto shade = [&window](int steps) {
+        return QColor::fromHsv(window.hsvHue(), window.hsvSaturation(),
+                               qMax(0, window.value() - steps));
+    };
+    const QRectF line = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(ground.darker(111));
-    painter->setBrush(ground.darker(101));
-    painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter->setPen(window.darker(111));
+    painter->setBrush(shade(3));
+    painter->drawRoundedRect(line, 2, 2);
+    painter->setPen(shade(7));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(line.adjusted(1, 1, -1, -1));
     painter->restore();
 }
 
@@ -110,7 +118,7 @@ void PlatformStyle::drawComplexControl(ComplexControl control, const QStyleOptio
         painter->save();
         if (box.textColor.isValid())
             painter->setPen(box.textColor);
-        drawItemText(painter, title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+        drawItemText(painter, title, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic,
                      box.palette, box.state & State_Enabled, box.text,
                      box.textColor.isValid() ? QPalette::NoRole : QPalette::WindowText);
         painter->restore();
