@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Runs the Windows build's tests under Wine, each group in a fresh Wine prefix on a private
+# X server: the Qt Test programs (offscreen, as on Linux), then the real program from the zip
+# and the installer (e2e.sh).
+#   bash tests/wine/run.sh <build folder> <Qt for Windows prefix> <packages folder>
+set -uo pipefail
+build=${1:?build folder}
+qt=${2:?Qt prefix}
+packages=${3:?packages folder}
+here=$(cd "$(dirname "$0")" && pwd)
+triple=x86_64-w64-mingw32
+scratch=$(mktemp -d /tmp/hcn-wine.XXXXXX)
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+trap 'WINEPREFIX=$scratch/unit wineserver -k 2>/dev/null; WINEPREFIX=$scratch/e2e/prefix wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
+
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+gcc_dlls=$(dirname "$("$triple-g++-posix" -print-libgcc-file-name)")
+failures=0
+
+# The Qt Test programs find Qt and the MinGW runtime in their build locations.
+export WINEPREFIX=$scratch/unit
+WINEPATH="$(windows_path "$qt/bin");$(windows_path "$gcc_dlls");$(windows_path "/usr/$triple/lib")"
+export WINEPATH
+export QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=offscreen
+wineboot -i >"$scratch/wineboot.log" 2>&1
+wineserver -w
+while read -r test; do
+  name=$(basename "$test" .exe)
+  start=$SECONDS
+  if (cd "$(dirname "$test")" && timeout 300 wine "$test" >"$scratch/$name.log" 2>&1); then
+    echo "PASS $name ($((SECONDS - start)) s)"
+  else
+    failures=$((failures + 1))
+    echo "FAIL $name ($((SECONDS - start)) s):"
+    grep -E '^(FAIL!|   Loc|Totals)|QWARN|QFATAL' "$scratch/$name.log" | head -40 | sed 's/^/    /'
+  fi
+done < <(find "$build/tests" -name 'test_*.exe' | sort)
+wineserver -k 2>/dev/null
+unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM
+
+# The real program as a user gets it: the zip unpacked in a folder of its own.
+mkdir -p "$scratch/e2e/unpacked"
+(cd "$scratch/e2e/unpacked" && unzip -q "$packages"/halden-corvane-numerology-*-windows.zip)
+address=$(sed -n 's/^PAGE_SCRIPT_ADDRESS:STRING=//p' "$build/CMakeCache.txt")
+start=$SECONDS
+if timeout 600 bash "$here/e2e.sh" "$scratch/e2e/unpacked/halden-corvane-numerology" \
+  "$build/tests/wine/screenshots" "$address" "$(ls "$packages"/halden-corvane-numerology-*-setup.exe)" \
+  "$scratch/e2e"; then
+  echo "PASS e2e ($((SECONDS - start)) s)"
+else
+  failures=$((failures + 1))
+  echo "FAIL e2e ($((SECONDS - start)) s)"
+fi
+echo "Screenshots: $build/tests/wine/screenshots"
+[ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
+echo "All Windows tests passed"
