@@ -79,7 +79,7 @@ build_qt() {
 }
 
 # The tests that do not need an X server's window manager or a Linux file layout.
-windows_tests=(test_chart test_interpretations test_reading test_settings test_links test_import test_chart_window
+windows_tests=(test_chart test_interpretations test_reading test_settings_registry test_links test_import test_chart_window
   test_refer_friend)
 
 build_program() {
