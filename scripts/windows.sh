@@ -34,7 +34,7 @@ stage() { # stage <name> <function>: runs it and notes how long it took
 install_tools() {
   local packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
-    binutils-mingw-w64-x86-64 dpkg-dev icoutils zip nsis wine64 xvfb xdotool x11-utils
+    binutils-mingw-w64-x86-64 dpkg-dev icoutils zip unzip nsis wine wine64 xvfb xdotool x11-utils
     openbox imagemagick)
   local missing=() p
   for p in "${packages[@]}"; do
@@ -138,7 +138,7 @@ package() {
   done | sort -u | while read -r dll; do [ -e "$stage/$dll" ] || echo "  $dll"; done
   (cd "$out" && zip -qr9 "halden-corvane-numerology-$version-windows.zip" halden-corvane-numerology)
   cp "$build/resources/windows/halden-corvane-numerology.ico" "$stage/"
-  makensis -V2 -DVERSION="$version" -DSTAGE="$stage" \
+  makensis -V2 -WX -DVERSION="$version" -DSTAGE="$stage" \
     -DOUTFILE="$out/halden-corvane-numerology-$version-setup.exe" packaging/windows/installer.nsi
   rm "$stage/halden-corvane-numerology.ico"
   ls -l "$out"/*.zip "$out"/*.exe

@@ -1,7 +1,8 @@
 ; Per-user installer for Windows: no administrator, a Start-menu entry with the program's
 ; icon, and an uninstaller that takes away exactly what was installed.
 ; makensis -DVERSION=<x.y> -DSTAGE=<folder with the program and its DLLs> -DOUTFILE=<setup.exe>
-Unicode true
+; A 64-bit installer for the 64-bit program; it also runs where only 64-bit Wine is installed.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
