@@ -11,7 +11,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 triple=x86_64-w64-mingw32
 scratch=$(mktemp -d /tmp/hcn-wine.XXXXXX)
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
-trap 'WINEPREFIX=$scratch/unit wineserver -k 2>/dev/null; WINEPREFIX=$scratch/e2e/prefix wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
+xvfb=
+finish() {
+  WINEPREFIX=$scratch/unit wineserver -k 2>/dev/null
+  WINEPREFIX=$scratch/e2e/prefix wineserver -k 2>/dev/null
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap finish EXIT
 
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 gcc_dlls=$(dirname "$("$triple-g++-posix" -print-libgcc-file-name)")
@@ -22,13 +29,19 @@ export WINEPREFIX=$scratch/unit
 WINEPATH="$(windows_path "$qt/bin");$(windows_path "$gcc_dlls");$(windows_path "/usr/$triple/lib")"
 export WINEPATH
 export QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=offscreen
+# Wine's window functions want an X server even when Qt draws offscreen.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 </dev/null &
+xvfb=$!
+for _ in $(seq 100); do grep -q '[0-9]' "$scratch/display" 2>/dev/null && break; sleep 0.1; done
+DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
+export DISPLAY
 wineboot -i >"$scratch/wineboot.log" 2>&1
 wineserver -w
 while read -r test; do
   name=$(basename "$test" .exe)
   start=$SECONDS
   if (cd "$(dirname "$test")" && timeout 300 wine "$test" >"$scratch/$name.log" 2>&1); then
-    echo "PASS $name ($((SECONDS - start)) s)"
+    echo "PASS $name ($((SECONDS - start)) s): $(grep -a '^Totals' "$scratch/$name.log" | tr -d '\r')"
   else
     failures=$((failures + 1))
     echo "FAIL $name ($((SECONDS - start)) s):"
@@ -36,7 +49,9 @@ while read -r test; do
   fi
 done < <(find "$build/tests" -name 'test_*.exe' | sort)
 wineserver -k 2>/dev/null
-unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM
+kill "$xvfb" 2>/dev/null
+xvfb=
+unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM DISPLAY
 
 # The real program as a user gets it: the zip unpacked in a folder of its own.
 mkdir -p "$scratch/e2e/unpacked"
