@@ -78,9 +78,11 @@ build_qt() {
   nice -n 19 cmake --install "$cache/build" >/dev/null
 }
 
-# The tests that do not need an X server's window manager or a Linux file layout.
-windows_tests=(test_chart test_interpretations test_reading test_settings_registry test_links test_import test_chart_window
-  test_refer_friend)
+# The Qt tests of the engine, the services and the windows (offscreen, as on Linux); the settings
+# test is the registry's.
+windows_tests=(test_chart test_interpretations test_reading test_settings_registry test_links
+  test_import test_refer_friend test_chart_window test_main_window test_about test_farewell
+  test_exit_flow test_appearance)
 
 build_program() {
   nice -n 19 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
