@@ -28,7 +28,8 @@ failures=0
 export WINEPREFIX=$scratch/unit
 WINEPATH="$(windows_path "$qt/bin");$(windows_path "$gcc_dlls");$(windows_path "/usr/$triple/lib")"
 export WINEPATH
-export QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=offscreen
+# Wine keeps QT_* variables from its programs, so the platform goes on the command line.
+export QT_PLUGIN_PATH="Z:$qt/plugins"
 # Wine's window functions want an X server even when Qt draws offscreen.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 </dev/null &
 xvfb=$!
@@ -42,7 +43,7 @@ while read -r test; do
   start=$SECONDS
   # Qt Test's report goes to a file: under Wine its standard output reaches no Unix pipe.
   if (cd "$(dirname "$test")" &&
-    timeout 300 wine "$test" -o "$(windows_path "$scratch/$name.txt"),txt" >"$scratch/$name.log" 2>&1); then
+    timeout 300 wine "$test" -platform offscreen -o "$(windows_path "$scratch/$name.txt"),txt" >"$scratch/$name.log" 2>&1); then
     echo "PASS $name ($((SECONDS - start)) s): $(grep -a '^Totals' "$scratch/$name.txt" | tr -d '\r')"
   else
     failures=$((failures + 1))
@@ -54,7 +55,7 @@ done < <(find "$build/tests" -name 'test_*.exe' | sort)
 wineserver -k 2>/dev/null
 kill "$xvfb" 2>/dev/null
 xvfb=
-unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM DISPLAY
+unset WINEPATH QT_PLUGIN_PATH DISPLAY
 
 # The real program as a user gets it: the zip unpacked in a folder of its own.
 mkdir -p "$scratch/e2e/unpacked"
