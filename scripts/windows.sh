@@ -35,7 +35,7 @@ install_tools() {
   local packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
     binutils-mingw-w64-x86-64 dpkg-dev icoutils zip unzip nsis wine wine64 xvfb xdotool x11-utils
-    openbox imagemagick)
+    openbox imagemagick fonts-dejavu-core fonts-liberation2)
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -28,6 +28,10 @@ failures=0
 export WINEPREFIX=$scratch/unit
 WINEPATH="$(windows_path "$qt/bin");$(windows_path "$gcc_dlls");$(windows_path "/usr/$triple/lib")"
 export WINEPATH
+# Offscreen, Qt for Windows reads fonts from its own lib/fonts folder only (Wine keeps
+# QT_QPA_FONTDIR from it): the families the Linux tests draw with are put there.
+mkdir -p "$qt/lib/fonts"
+cp -u /usr/share/fonts/truetype/dejavu/*.ttf /usr/share/fonts/truetype/liberation2/*.ttf "$qt/lib/fonts/"
 # Wine keeps QT_* variables from its programs, so the platform goes on the command line.
 export QT_PLUGIN_PATH="Z:$qt/plugins"
 # Wine's window functions want an X server even when Qt draws offscreen.
