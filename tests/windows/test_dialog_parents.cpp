@@ -28,7 +28,9 @@ void leaveNoWindowActive()
 {
     QWidget stranger;
     showWindow(&stranger);
-    QTRY_COMPARE(QApplication::activeWindow(), &stranger);
+    // Not QTRY_: its expansion narrows a long to an int, which warns from Qt 6.8.
+    if (!QTest::qWaitForWindowActive(&stranger))
+        qFatal("a window of no one's did not become active");
     stranger.hide();
 }
 
