@@ -1,6 +1,8 @@
 #include "Platform.h"
 
-#include <QApplication>
+#include "WindowSlot.h"
+
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -41,7 +43,7 @@ Answer realShowMessage(const Message& message)
         message.icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
         ApplicationTitle, text,
         message.buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        QApplication::activeWindow());
+        openingWindow());
     const int pressed = box.exec();
     if (message.buttons == Buttons::Ok)
         return Answer::Ok;
@@ -50,7 +52,7 @@ Answer realShowMessage(const Message& message)
 
 std::optional<QString> realChooseFileToOpen(const OpenFileRequest& request)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    QFileDialog dialog(openingWindow(), request.title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(request.filter);
