@@ -1,8 +1,9 @@
 #include "Platform.h"
 
 #include "InstanceLockFolder.h"
+#include "WindowSlot.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -42,7 +43,7 @@ Answer realShowMessage(const Message& message)
         message.icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
         ApplicationTitle, text,
         message.buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        QApplication::activeWindow());
+        openingWindow());
     const int pressed = box.exec();
     if (message.buttons == Buttons::Ok)
         return Answer::Ok;
@@ -51,7 +52,7 @@ Answer realShowMessage(const Message& message)
 
 std::optional<QString> realChooseFileToOpen(const OpenFileRequest& request)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    QFileDialog dialog(openingWindow(), request.title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(request.filter);

@@ -1,5 +1,6 @@
 #include "WindowSlot.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QPointer>
@@ -58,3 +59,16 @@ void add(QWidget* window)
 }
 
 } // namespace LoadedWindows
+
+QWidget* openingWindow()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    const QList<QWidget*> loaded = LoadedWindows::oldestFirst();
+    for (auto window = loaded.crbegin(); window != loaded.crend(); ++window)
+        if ((*window)->isVisible())
+            return *window;
+    return nullptr;
+}

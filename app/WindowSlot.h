@@ -14,6 +14,11 @@ QList<QWidget*> oldestFirst();
 void add(QWidget* window);
 } // namespace LoadedWindows
 
+// The window that a dialog opened now belongs over: the active modal window or the active
+// window, else the newest of ours that is shown (a compositor may not have activated any
+// window yet); nullptr while none is shown.
+QWidget* openingWindow();
+
 template <class Window> class WindowSlot {
 public:
     // The loaded window, or a new one created (hidden) from its description.

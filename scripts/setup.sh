@@ -4,13 +4,15 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          xdg-utils fonts-dejavu-core fonts-liberation2)
+# qt6-wayland: Qt's native Wayland platform, for a Wayland session without XWayland.
+packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland
+          libgl-dev xdg-utils fonts-dejavu-core fonts-liberation2)
 if [ "${1:-}" = test ]; then
-  # The real program under Xvfb; the validators of the installed desktop files; a screen
-  # reader's view of the program through the accessibility bus; clang with libFuzzer's
-  # runtime (only recommended by clang) and LLVM's symbolizer for the fuzz targets.
-  packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
+  # The real program under Xvfb, and in a Wayland session of GNOME's compositor with XWayland;
+  # the validators of the installed desktop files; a screen reader's view of the program
+  # through the accessibility bus; clang with libFuzzer's runtime (only recommended by clang)
+  # and LLVM's symbolizer for the fuzz targets.
+  packages+=(xvfb xdotool x11-utils imagemagick mutter xwayland desktop-file-utils appstream
              dbus at-spi2-core python3-pyatspi clang libclang-rt-dev llvm)
 fi
 missing=()

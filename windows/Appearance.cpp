@@ -62,75 +62,44 @@ QPalette designPalette()
 {
     const QColor black(0, 0, 0), white(255, 255, 255), face(239, 239, 239), grey(190, 190, 190);
     const QColor highlight(48, 140, 198);
+    struct RoleColours {
+        QPalette::ColorRole role;
+        QColor active;   // inactive windows too
+        QColor disabled; // where it differs
+    };
+    const RoleColours table[] = {
+        {QPalette::WindowText, black, grey},
+        {QPalette::Text, black, grey},
+        {QPalette::ButtonText, black, grey},
+        {QPalette::Window, face, {}},
+        {QPalette::Button, face, {}},
+        {QPalette::Base, white, face},
+        {QPalette::Light, white, {}},
+        {QPalette::BrightText, white, {}},
+        {QPalette::HighlightedText, white, {}},
+        {QPalette::Midlight, QColor(202, 202, 202), {}},
+        {QPalette::Dark, QColor(159, 159, 159), grey},
+        {QPalette::Mid, QColor(184, 184, 184), {}},
+        {QPalette::Shadow, QColor(118, 118, 118), QColor(177, 177, 177)},
+        {QPalette::Highlight, highlight, QColor(145, 145, 145)},
+        {QPalette::Link, QColor(0, 0, 255), {}},
+        {QPalette::LinkVisited, QColor(255, 0, 255), {}},
+        {QPalette::AlternateBase, QColor(247, 247, 247), {}},
+        {QPalette::ToolTipBase, QColor(255, 255, 220), {}},
+        {QPalette::ToolTipText, black, {}},
+        {QPalette::NoRole, black, {}},
+        {QPalette::PlaceholderText, QColor(0, 0, 0, 128), {}},
+    };
     QPalette palette;
-    // Every role, those of later Qt versions included (they take the highlight colour), so that
-    // nothing of the system's scheme shows through.
-    for (int r = 0; r < QPalette::NColorRoles; ++r) {
-        const auto role = static_cast<QPalette::ColorRole>(r);
-        QColor active = highlight;
-        QColor disabled;
-        switch (role) {
-        case QPalette::WindowText:
-        case QPalette::Text:
-        case QPalette::ButtonText:
-            active = black;
-            disabled = grey;
-            break;
-        case QPalette::Window:
-        case QPalette::Button:
-            active = face;
-            break;
-        case QPalette::Base:
-            active = white;
-            disabled = face;
-            break;
-        case QPalette::Light:
-        case QPalette::BrightText:
-        case QPalette::HighlightedText:
-            active = white;
-            break;
-        case QPalette::Midlight:
-            active = QColor(202, 202, 202);
-            break;
-        case QPalette::Dark:
-            active = QColor(159, 159, 159);
-            disabled = grey;
-            break;
-        case QPalette::Mid:
-            active = QColor(184, 184, 184);
-            break;
-        case QPalette::Shadow:
-            active = QColor(118, 118, 118);
-            disabled = QColor(177, 177, 177);
-            break;
-        case QPalette::Highlight:
-            disabled = QColor(145, 145, 145);
-            break;
-        case QPalette::Link:
-            active = QColor(0, 0, 255);
-            break;
-        case QPalette::LinkVisited:
-            active = QColor(255, 0, 255);
-            break;
-        case QPalette::AlternateBase:
-            active = QColor(247, 247, 247);
-            break;
-        case QPalette::ToolTipBase:
-            active = QColor(255, 255, 220);
-            break;
-        case QPalette::NoRole:
-        case QPalette::ToolTipText:
-            active = black;
-            break;
-        case QPalette::PlaceholderText:
-            active = QColor(0, 0, 0, 128);
-            break;
-        default:
-            break;
-        }
-        palette.setColor(QPalette::Active, role, active);
-        palette.setColor(QPalette::Inactive, role, active);
-        palette.setColor(QPalette::Disabled, role, disabled.isValid() ? disabled : active);
+    // Every role first takes the highlight colour, so that the roles of later Qt versions (the
+    // accent) are set too and nothing of the system's scheme shows through.
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        palette.setColor(static_cast<QPalette::ColorRole>(role), highlight);
+    for (const RoleColours& row : table) {
+        palette.setColor(QPalette::Active, row.role, row.active);
+        palette.setColor(QPalette::Inactive, row.role, row.active);
+        palette.setColor(QPalette::Disabled, row.role,
+                         row.disabled.isValid() ? row.disabled : row.active);
     }
     return palette;
 }

@@ -5,6 +5,8 @@
 #include "WebLinks.h"
 #include "ui_frmAbout.h"
 
+#include <QWindow>
+
 namespace {
 
 void applyDesign(frmAbout* window, Ui::frmAbout& ui)
@@ -42,10 +44,17 @@ frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 
 frmAbout::~frmAbout() = default;
 
-void frmAbout::showModal()
+void frmAbout::showModal(QWidget* opener)
 {
     frmAbout* about = instance();
     centreOnScreen(about);
+    // The slot owns the window, so the opener becomes only its transient parent: that is what
+    // makes a compositor that places windows itself (Wayland) put it over the opener. winId()
+    // makes the native window that carries it.
+    if (opener) {
+        about->winId();
+        about->windowHandle()->setTransientParent(opener->window()->windowHandle());
+    }
     about->exec(); // application-modal: the opener takes no input until this returns
 }
 

@@ -16,8 +16,9 @@ class frmAbout : public QDialog, public WindowSlot<frmAbout> {
 public:
     ~frmAbout() override;
 
-    // Shows it modally; returns once it has been closed.
-    static void showModal();
+    // Shows it modally over the window that opens it (nullptr: none); returns once it has
+    // been closed.
+    static void showModal(QWidget* opener);
 
 private:
     friend class WindowSlot<frmAbout>;

@@ -137,7 +137,7 @@ void frmCorvaneNumerology::closeEvent(QCloseEvent* event)
 
 void frmCorvaneNumerology::cmdExit_Click() { close(); }
 
-void frmCorvaneNumerology::mnuAbout_Click() { frmAbout::showModal(); }
+void frmCorvaneNumerology::mnuAbout_Click() { frmAbout::showModal(this); }
 
 void PrepareChart(qint16 day, qint16 month, qint16 year)
 {

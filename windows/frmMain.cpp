@@ -174,4 +174,4 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::mnuExit_Click() { close(); }
 
-void frmMain::mnuAbout_Click() { frmAbout::showModal(); }
+void frmMain::mnuAbout_Click() { frmAbout::showModal(this); }

@@ -1,5 +1,6 @@
-# Harness for the end-to-end scenarios: a private X server, the real program, keyboard
-# input through xdotool and screenshots of single windows. Sourced by each scenario with
+# Harness for the end-to-end scenarios: a private X server (or a desktop compositor with
+# XWayland), the real program, keyboard input through xdotool and screenshots of single
+# windows. Sourced by each scenario with
 #   source lib.sh <program> <screenshot folder> <expected page script address>
 # Every wait is bounded, and the EXIT trap takes down whatever was started here.
 
@@ -20,7 +21,9 @@ set -euo pipefail
 }
 
 E2E_TMP=
-XVFB_PID=
+# The display server: Xvfb, or the compositor that runs XWayland (start_compositor).
+DISPLAY_PID=
+DISPLAY_BUS_PID= # the compositor's session bus, stopped after it
 APP_PID=
 # A scenario may add NAME=value pairs to the program's otherwise clean environment, and the ids
 # of helper processes it starts (a message bus and the like); cleanup stops the helpers, the
@@ -75,15 +78,18 @@ stop_pid() {
 cleanup() {
     local status=$?
     trap - EXIT INT TERM
-    if [ $status -ne 0 ] && [ -n "${DISPLAY:-}" ] && [ -n "$XVFB_PID" ]; then
-        import -window root "$E2E_OUT/failure-$E2E_NAME.png" 2>/dev/null || true
-        echo "screen at the failure: $E2E_OUT/failure-$E2E_NAME.png" >&2
+    if [ $status -ne 0 ] && [ -n "${DISPLAY:-}" ] && [ -n "$DISPLAY_PID" ]; then
+        # XWayland has no picture of its root window to give.
+        if import -window root "$E2E_OUT/failure-$E2E_NAME.png" 2>/dev/null; then
+            echo "screen at the failure: $E2E_OUT/failure-$E2E_NAME.png" >&2
+        fi
         [ -s "$E2E_TMP/app.err" ] && { echo "--- program stderr:" >&2; cat "$E2E_TMP/app.err" >&2; }
     fi
     [ -n "$APP_PID" ] && stop_pid "$APP_PID"
     local i
     for ((i = ${#E2E_HELPER_PIDS[@]} - 1; i >= 0; i--)); do stop_pid "${E2E_HELPER_PIDS[i]}"; done
-    [ -n "$XVFB_PID" ] && stop_pid "$XVFB_PID"
+    [ -n "$DISPLAY_PID" ] && stop_pid "$DISPLAY_PID" && forget_x_locks "$DISPLAY_PID"
+    [ -n "$DISPLAY_BUS_PID" ] && stop_pid "$DISPLAY_BUS_PID"
     [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
     exit $status
 }
@@ -108,17 +114,11 @@ wait_until() {
     done
 }
 
-start_x() {
+# The test's folder: a home, a runtime folder and a browser that only writes addresses down.
+make_test_folder() {
     E2E_TMP=$(mktemp -d /tmp/hcn-e2e.XXXXXX)
     mkdir -p "$E2E_TMP/home/.config" "$E2E_TMP/home/.cache" "$E2E_TMP/home/.local/share" "$E2E_TMP/runtime"
     chmod 0700 "$E2E_TMP/runtime"
-    # -displayfd picks a free display and writes its number once the server takes clients.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
-        3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 </dev/null &
-    XVFB_PID=$!
-    wait_until 15 "Xvfb to start (log: $(cat "$E2E_TMP/xvfb.log" 2>/dev/null))" display_ready
-    DISPLAY=":$(tr -d '[:space:]' <"$E2E_TMP/display")"
-    export DISPLAY
     # Links end up with xdg-open, which hands them to $BROWSER; this one only writes them down.
     # shellcheck disable=SC2016 # "$1" belongs to the recorder
     printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$E2E_TMP/browser.log" >"$E2E_TMP/browser"
@@ -126,9 +126,91 @@ start_x() {
     : >"$E2E_TMP/browser.log"
 }
 
+start_x() {
+    make_test_folder
+    # -displayfd picks a free display and writes its number once the server takes clients.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+        3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 </dev/null &
+    DISPLAY_PID=$!
+    wait_until 15 "Xvfb to start (log: $(cat "$E2E_TMP/xvfb.log" 2>/dev/null))" display_ready
+    DISPLAY=":$(tr -d '[:space:]' <"$E2E_TMP/display")"
+    export DISPLAY
+}
+
 display_ready() {
-    kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb quit: $(cat "$E2E_TMP/xvfb.log")"
+    kill -0 "$DISPLAY_PID" 2>/dev/null || fail "Xvfb quit: $(cat "$E2E_TMP/xvfb.log")"
     grep -q '[0-9]' "$E2E_TMP/display" 2>/dev/null
+}
+
+# start_compositor: a desktop session in place of a bare X server: GNOME's compositor, mutter,
+# headless on one virtual monitor of Xvfb's size, on a session bus of its own, with XWayland.
+# Exports DISPLAY and XAUTHORITY (XWayland's) and sets WAYLAND_DISPLAY (a socket in the test's
+# runtime folder, which the program shares). The scenario checks first that mutter is there.
+start_compositor() {
+    make_test_folder
+    make_x_socket_folder
+    COMPOSITOR_ENV=(PATH="$PATH" LANG=C.UTF-8 HOME="$E2E_TMP/home"
+        XDG_CONFIG_HOME="$E2E_TMP/home/.config" XDG_CACHE_HOME="$E2E_TMP/home/.cache"
+        XDG_DATA_HOME="$E2E_TMP/home/.local/share" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+        GSETTINGS_BACKEND=memory)
+    env -i "${COMPOSITOR_ENV[@]}" dbus-daemon --session --address="unix:path=$E2E_TMP/session-bus" \
+        --nofork --nopidfile --print-address=1 \
+        >"$E2E_TMP/session-bus.address" 2>"$E2E_TMP/dbus.log" </dev/null &
+    DISPLAY_BUS_PID=$!
+    wait_until 10 "the session bus (log: $(cat "$E2E_TMP/dbus.log" 2>/dev/null))" \
+        grep -q . "$E2E_TMP/session-bus.address"
+    COMPOSITOR_ENV+=(DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$E2E_TMP/session-bus.address")")
+
+    WAYLAND_DISPLAY=hcn-wayland
+    local options=(--headless --virtual-monitor 1024x768 --wayland-display "$WAYLAND_DISPLAY")
+    # mutter 43 (Debian 12) is an X11 window manager unless told --wayland; later ones are
+    # Wayland compositors only and may no longer know the option.
+    local usage
+    usage=$(mutter --help 2>&1)
+    if [[ $usage == *"--wayland  "* ]]; then
+        options=(--wayland "${options[@]}")
+    fi
+    env -i "${COMPOSITOR_ENV[@]}" mutter "${options[@]}" \
+        >"$E2E_TMP/compositor.log" 2>&1 </dev/null &
+    DISPLAY_PID=$!
+    wait_until 30 "the compositor and XWayland (log: $(cat "$E2E_TMP/compositor.log"))" \
+        compositor_ready
+    export DISPLAY XAUTHORITY
+    wait_until 15 "XWayland to take clients (log: $(cat "$E2E_TMP/compositor.log"))" x_ready
+}
+
+x_ready() { xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1; }
+
+compositor_ready() {
+    kill -0 "$DISPLAY_PID" 2>/dev/null || fail "the compositor quit: $(cat "$E2E_TMP/compositor.log")"
+    [ -S "$E2E_TMP/runtime/$WAYLAND_DISPLAY" ] || return 1
+    DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$E2E_TMP/compositor.log")
+    XAUTHORITY=$(find "$E2E_TMP/runtime" -maxdepth 1 -name '.mutter-Xwaylandauth.*' -print -quit)
+    [ -n "$DISPLAY" ] && [ -n "$XAUTHORITY" ]
+}
+
+# The X servers' socket folder with its usual mode, 1777: mutter refuses one that others
+# cannot write to, and when there is none it makes one with the mode our umask leaves (1755),
+# which it then refuses.
+make_x_socket_folder() {
+    local folder=/tmp/.X11-unix
+    [ -d "$folder" ] || mkdir -m 1777 "$folder" 2>/dev/null || [ -d "$folder" ] ||
+        fail "cannot make $folder"
+    [ "$(stat -c %a "$folder")" = 1777 ] && return 0
+    [ "$(stat -c %u "$folder")" = 0 ] && [ "$(id -u)" = 0 ] ||
+        fail "$folder has mode $(stat -c %a "$folder"); mutter needs 1777 (chmod 1777 $folder)"
+    chmod 1777 "$folder"
+}
+
+# forget_x_locks <pid>: the display locks and sockets that a stopped server left behind.
+forget_x_locks() {
+    local lock number
+    for lock in /tmp/.X*-lock; do
+        [ -f "$lock" ] && [ "$(tr -d '[:space:]' <"$lock")" = "$1" ] || continue
+        number=${lock#/tmp/.X}
+        number=${number%-lock}
+        rm -f "$lock" "/tmp/.X11-unix/X$number"
+    done
 }
 
 # A clean environment: nothing from the caller's desktop or from CTest (which runs the

@@ -2,9 +2,12 @@
 #include "TestEnvironment.h"
 #include "WindowTesting.h"
 #include "frmAbout.h"
+#include "frmCorvaneNumerology.h"
+#include "frmMain.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -50,7 +53,7 @@ private slots:
             wasModal = QApplication::activeModalWidget() == about;
             QTest::keyClick(about->focusWidget(), Qt::Key(key));
         });
-        frmAbout::showModal(); // returns only once the window has closed
+        frmAbout::showModal(nullptr); // returns only once the window has closed
         QVERIFY(wasModal);
         flushDeletes();
         QVERIFY(!frmAbout::isLoaded());
@@ -61,9 +64,40 @@ private slots:
         const auto inModalLoop = whenModal([] {
             QTest::mouseClick(child<QPushButton>(frmAbout::instance(), "cmdOK"), Qt::LeftButton);
         });
-        frmAbout::showModal();
+        frmAbout::showModal(nullptr);
         flushDeletes();
         QVERIFY(!frmAbout::isLoaded());
+    }
+
+    // Its opener is its transient parent, so that a compositor that places windows itself puts
+    // it over the opener; the slot still owns it and forgets it when it closes.
+    void opensOverTheWindowThatOpensIt_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::newRow("main window") << QString("frmMain");
+        QTest::newRow("chart window") << QString("frmCorvaneNumerology");
+    }
+    void opensOverTheWindowThatOpensIt()
+    {
+        QFETCH(QString, opener);
+        QWidget* window = opener == "frmMain" ? static_cast<QWidget*>(frmMain::instance())
+                                              : frmCorvaneNumerology::instance();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        bool wasModal = false;
+        QWindow* transientParent = nullptr;
+        const auto inModalLoop = whenModal([&] {
+            frmAbout* about = frmAbout::instance();
+            wasModal = QApplication::activeModalWidget() == about;
+            transientParent = about->windowHandle()->transientParent();
+            about->close();
+        });
+        child<QAction>(window, "mnuAbout")->trigger();
+        QVERIFY(wasModal);
+        QCOMPARE(transientParent, window->windowHandle());
+        QVERIFY(!frmAbout::isLoaded());
+        flushDeletes();
+        QVERIFY(window->isVisible());
     }
 
     void linksOpenTheirPagesAndStayOpen_data()

@@ -57,23 +57,27 @@ QPalette darkScheme()
     return dark;
 }
 
-// The window of the given kind as the user first sees it, drawn; no window is left loaded.
-QImage renderedWindow(const QString& kind)
+// The window of the given kind, loaded as the user first meets it.
+QWidget* windowOfKind(const QString& kind)
 {
-    ScriptedPlatform platform; // the same draws for every rendering
-    QWidget* window = nullptr;
-    if (kind == "main") {
-        window = frmMain::instance();
-    } else if (kind.startsWith("chart")) {
+    if (kind == "main")
+        return frmMain::instance();
+    if (kind.startsWith("chart")) {
         frmCorvaneNumerology* chart = chartWindow();
         if (kind == "chart reading")
             child<QPushButton>(chart, "cmdComprehensive")->click();
-        window = chart;
-    } else if (kind == "about") {
-        window = frmAbout::instance();
-    } else {
-        window = frmNagScreen2::instance();
+        return chart;
     }
+    if (kind == "about")
+        return frmAbout::instance();
+    return frmNagScreen2::instance();
+}
+
+// The window of the given kind, drawn; no window is left loaded.
+QImage renderedWindow(const QString& kind)
+{
+    ScriptedPlatform platform; // the same draws for every rendering
+    QWidget* window = windowOfKind(kind);
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         qFatal("the %s window was not shown", qPrintable(kind));
@@ -114,7 +118,7 @@ private slots:
         QTest::addColumn<bool>("titled");
         QTest::newRow("personal details") << "main"
                                           << "Frame1" << true;
-        QTest::newRow("reading title") << "chart"
+        QTest::newRow("reading title") << "chart reading"
                                        << "Frame2" << true;
         QTest::newRow("offer") << "main"
                                << "fraFullBrand" << false;
@@ -128,11 +132,7 @@ private slots:
         QFETCH(bool, titled);
         QApplication::setStyle(new PlatformStyle(QStringLiteral("fusion")));
         ScriptedPlatform platform;
-        QWidget* shown = window == "main"    ? static_cast<QWidget*>(frmMain::instance())
-                         : window == "chart" ? static_cast<QWidget*>(chartWindow())
-                                             : static_cast<QWidget*>(frmNagScreen2::instance());
-        if (window == "chart")
-            child<QPushButton>(shown, "cmdComprehensive")->click();
+        QWidget* shown = windowOfKind(window);
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         const auto* frame = child<QGroupBox>(shown, qPrintable(box));
@@ -205,15 +205,7 @@ private slots:
     {
         QFETCH(QString, window);
         ScriptedPlatform platform;
-        QWidget* shown = nullptr;
-        if (window == "main")
-            shown = frmMain::instance();
-        else if (window == "chart")
-            shown = chartWindow();
-        else if (window == "about")
-            shown = frmAbout::instance();
-        else
-            shown = frmNagScreen2::instance();
+        QWidget* shown = windowOfKind(window);
         QVERIFY(qApp->styleSheet().isEmpty());
         QList<QWidget*> widgets = shown->findChildren<QWidget*>();
         widgets.prepend(shown);
