@@ -35,7 +35,7 @@ install_tools() {
   local packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
     binutils-mingw-w64-x86-64 dpkg-dev icoutils zip unzip nsis wine wine64 xvfb xdotool x11-utils
-    openbox imagemagick fonts-dejavu-core fonts-liberation2)
+    openbox imagemagick tesseract-ocr tesseract-ocr-eng fonts-dejavu-core fonts-liberation2)
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -79,9 +79,9 @@ build_qt() {
 }
 
 # The Qt tests of the engine, the services and the windows (offscreen, as on Linux); the settings
-# test is the registry's. test_import stays on Linux: its cases make FIFOs and lower rlimits.
+# test is the registry's.
 windows_tests=(test_chart test_interpretations test_reading test_settings_registry test_links
-  test_refer_friend test_chart_window test_main_window test_about test_farewell
+  test_import test_refer_friend test_chart_window test_main_window test_about test_farewell
   test_exit_flow test_appearance)
 
 build_program() {
