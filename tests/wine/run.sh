@@ -53,7 +53,7 @@ while read -r test; do
     failures=$((failures + 1))
     echo "FAIL $name ($((SECONDS - start)) s):"
     cat "$scratch/$name.log" "$scratch/$name.txt" 2>/dev/null | tr -d '\r' |
-      grep -aE '^(FAIL!|   Loc|Totals)|QWARN|QFATAL' | head -40 | sed 's/^/    /'
+      grep -aE '^(FAIL!|   Loc|   Actual|   Expected|Totals)|failure location|QFATAL' | head -40 | sed 's/^/    /'
   fi
 done < <(find "$build/tests" -name 'test_*.exe' | sort)
 wineserver -k 2>/dev/null
