@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include "InstanceLockFolder.h"
 #include "WindowSlot.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,21 +62,6 @@ std::optional<QString> realChooseFileToOpen(const OpenFileRequest& request)
     return dialog.selectedFiles().constFirst();
 }
 
-// Qt looked the runtime folder up while starting and has already warned about a bad one; the
-// same look here would print those warnings a second time.
-QString runtimeFolderWithoutRepeatedWarnings()
-{
-    static QtMessageHandler shown = nullptr;
-    shown = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (!text.startsWith(QLatin1String("QStandardPaths: ")))
-                shown(type, context, text);
-        });
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    qInstallMessageHandler(shown);
-    return folder;
-}
-
 void realEndProcess()
 {
     // Windows and settings need nothing more: every setting is written when it is set.
@@ -92,9 +77,7 @@ bool anotherInstanceRunning()
     std::unique_ptr<QLockFile>& lock = instanceLock();
     if (lock)
         return false; // this process already holds it
-    QString folder = runtimeFolderWithoutRepeatedWarnings();
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    const QString folder = instanceLockFolder();
     QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
     if (user.isEmpty())
         user = QDir::home().dirName();

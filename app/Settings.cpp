@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 #include "Scrambler.h"
+#include "SettingsStore.h"
 #include "modHelp.h"
 
 #include <QCoreApplication>
@@ -19,11 +20,7 @@ namespace {
 const char* const ReminderSetting = "Duration";
 constexpr qint64 ReminderDays = 14;
 
-std::unique_ptr<QSettings> openStore()
-{
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       SettingsAppName());
-}
+std::unique_ptr<QSettings> openStore() { return openSettingsStore(SettingsAppName()); }
 
 // With no home folder known (and no config folder named), Qt would keep the file below the
 // file system's root, in no one's own folder: the program then keeps no settings, as with a

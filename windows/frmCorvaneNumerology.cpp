@@ -101,7 +101,7 @@ void frmCorvaneNumerology::showReadingPage() { ui->Frame2->raise(); }
 void frmCorvaneNumerology::setCaption(const QString& title)
 {
     constexpr int margin = 8;
-    constexpr int smallestPixels = 7;
+    constexpr int smallestPixels = 6; // where hinting rounds widths up, 60 letters still fit
     QLabel* caption = ui->lblCaption;
     const int available = ui->Frame1->width() - 2 * margin;
     QFont font = caption->font();
