@@ -287,7 +287,7 @@ private slots:
         label.setEnabled(false);
         QSignalSpy clicked(&label, &LinkLabel::clicked);
         accessible(&label)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTest::qWait(50);
+        QCoreApplication::sendPostedEvents(); // delivers a queued click, had one been sent
         QCOMPARE(clicked.count(), 0);
     }
 
