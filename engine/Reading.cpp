@@ -1,5 +1,7 @@
 #include "Reading.h"
 
+#include "Identity.h"
+
 namespace modCorvaneNumerology {
 
 namespace {
@@ -10,7 +12,7 @@ constexpr const char* LineBreak = "\r\n";
 
 std::string chartTitle(const std::string& name)
 {
-    return "Halden Corvane Numerology Chart for " + name;
+    return std::string(Identity::ProductName) + " Chart for " + name;
 }
 
 std::vector<ReadingRun> composeReadingRuns(const ChartRecord& record)

@@ -2,6 +2,7 @@
 
 #include "Appearance.h"
 #include "ClipboardGuard.h"
+#include "Identity.h"
 #include "Placement.h"
 #include "Reading.h"
 #include "SiteMenus.h"
@@ -52,6 +53,7 @@ frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvan
     Appearance::pinDesignPalette(this);
     Appearance::setWindowFont(this, Appearance::Family::Verdana, 11);
     ui->setupUi(this);
+    setWindowTitle(QString::fromUtf8(Identity::WindowTitle));
     QAction* mnuAbout = addSiteMenus(ui->menubar, QStringLiteral("Check for Software &Update"));
     lblLabel = {ui->lblLabel_0, ui->lblLabel_1, ui->lblLabel_2, ui->lblLabel_3, ui->lblLabel_4,
                 ui->lblLabel_5, ui->lblLabel_6, ui->lblLabel_7, ui->lblLabel_8, ui->lblLabel_9};
