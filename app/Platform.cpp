@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include "Identity.h"
 #include "InstanceLockFolder.h"
 #include "WindowSlot.h"
 
@@ -18,7 +19,7 @@
 
 namespace Platform {
 
-const QString ApplicationTitle = QStringLiteral("Halden Corvane Numerology");
+const QString ApplicationTitle = QString::fromUtf8(Identity::ProductName);
 
 namespace {
 

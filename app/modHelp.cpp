@@ -1,5 +1,6 @@
 #include "modHelp.h"
 
+#include "Identity.h"
 #include "Platform.h"
 #include "WindowSlot.h"
 
@@ -9,7 +10,7 @@
 
 namespace modHelp {
 
-QString PageScriptAddress() { return QStringLiteral(HCN_PAGE_SCRIPT_ADDRESS); }
+QString PageScriptAddress() { return QString::fromUtf8(Identity::PageScriptAddress); }
 
 void OpenWebAddress(const QString& address)
 {

@@ -122,15 +122,18 @@ dependencies() {
 }
 
 package() {
-  local stage=$out/halden-corvane-numerology version
-  version=$(sed -n 's/^project(HaldenCorvaneNumerology VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+  # The name, program id and version, as the build wrote them out.
+  # shellcheck source=/dev/null
+  source "$build/identity/identity.sh"
+  local program=$HCN_PROGRAM version=$HCN_VERSION
+  local stage=$out/$program
   rm -rf "$out"
   mkdir -p "$stage/platforms"
-  cp "$build/halden-corvane-numerology.exe" "$stage/"
+  cp "$build/$program.exe" "$stage/"
   cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
   # The Windows style is built into Qt's widgets library, so no styles folder is needed.
   local dll
-  while read -r dll; do cp "$dll" "$stage/"; done < <(dependencies "$stage/halden-corvane-numerology.exe" "$stage/platforms/qwindows.dll" | sort -u)
+  while read -r dll; do cp "$dll" "$stage/"; done < <(dependencies "$stage/$program.exe" "$stage/platforms/qwindows.dll" | sort -u)
   "$triple-strip" --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/platforms/*.dll
   echo "Shipped:"
   (cd "$stage" && find . -type f | sort | sed 's/^\.\//  /')
@@ -138,11 +141,11 @@ package() {
   for dll in "$stage"/*.exe "$stage"/*.dll "$stage"/platforms/*.dll; do
     "$triple-objdump" -p "$dll" | awk '/DLL Name:/ {print $3}'
   done | sort -u | while read -r dll; do [ -e "$stage/$dll" ] || echo "  $dll"; done
-  (cd "$out" && zip -qr9 "halden-corvane-numerology-$version-windows.zip" halden-corvane-numerology)
-  cp "$build/resources/windows/halden-corvane-numerology.ico" "$stage/"
-  makensis -V2 -WX -DVERSION="$version" -DSTAGE="$stage" \
-    -DOUTFILE="$out/halden-corvane-numerology-$version-setup.exe" packaging/windows/installer.nsi
-  rm "$stage/halden-corvane-numerology.ico"
+  (cd "$out" && zip -qr9 "$program-$version-windows.zip" "$program")
+  cp "$build/resources/windows/$program.ico" "$stage/"
+  makensis -V2 -WX -DNAME="$HCN_PRODUCT_NAME" -DPROGRAM="$program" -DVERSION="$version" \
+    -DSTAGE="$stage" -DOUTFILE="$out/$program-$version-setup.exe" packaging/windows/installer.nsi
+  rm "$stage/$program.ico"
   ls -l "$out"/*.zip "$out"/*.exe
 }
 

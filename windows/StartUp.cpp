@@ -2,6 +2,7 @@
 
 #include "ApplicationIcon.h"
 #include "CoBrand.h"
+#include "Identity.h"
 #include "Platform.h"
 #include "PlatformStyle.h"
 #include "Settings.h"
@@ -13,9 +14,12 @@
 
 void startUp()
 {
-    QApplication::setApplicationName(QStringLiteral("halden-corvane-numerology"));
+    QApplication::setApplicationName(QString::fromUtf8(Identity::ProgramId));
+    QApplication::setApplicationVersion(QString::fromUtf8(Identity::Version));
+    // No applicationDisplayName: the platforms append it to every window title not ending in
+    // it, and the design fixes the titles ("<name> v<version>" and, for messages, "<name>").
     // Lets the desktop match the running window to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.haldencorvane.Numerology"));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(Identity::DesktopId));
     QApplication::setWindowIcon(applicationIcon());
     PlatformStyle::install();
 

@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "Appearance.h"
+#include "Identity.h"
 #include "Placement.h"
 #include "WebLinks.h"
 #include "ui_frmAbout.h"
@@ -36,6 +37,8 @@ frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
     Appearance::pinDesignPalette(this);
     ui->setupUi(this);
+    setWindowTitle(QString::fromUtf8(Identity::WindowTitle));
+    ui->Label2->setText(windowTitle());
     applyDesign(this, *ui);
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connectWebLinks(this);

@@ -2,6 +2,7 @@
 
 #include "Appearance.h"
 #include "ClipboardGuard.h"
+#include "Identity.h"
 #include "Placement.h"
 #include "Reading.h"
 #include "SiteMenus.h"
@@ -23,38 +24,27 @@ namespace {
 
 constexpr int CaptionPixels = 15; // the title's designed size; a long one is set smaller
 
-void applyDesign(frmCorvaneNumerology* window, Ui::frmCorvaneNumerology& ui)
-{
-    using namespace Appearance;
-    setMenuLook(window);
-    ui.Frame2->setTitleFont(font(Family::Verdana, 13, Bold));
-    setFont(ui.lblCaption, Family::Verdana, CaptionPixels, Bold);
-    setTextColour(ui.lblCaption, QColor(0, 0, 128));
-    setFont(ui.cmdComprehensive, Family::Verdana, 19, Bold);
+// What the chart window shows of each number kind: its controls by their index in the
+// control arrays, the size of its number and its colour on the number page (Soul's there is
+// brighter than in the reading).
+struct KindControls {
+    Kind kind;
+    int headingLabel; // lblLabel
+    int numberLabel;  // lblLabel
+    int paragraphBox; // txtResult
+    int numberPixels;
+    QColor pageColour;
+};
 
-    // Each number in its colour: its name, its value and its paragraph.
-    struct Row {
-        QLabel* name;
-        QLabel* value;
-        int valuePixels;
-        QPlainTextEdit* paragraph;
-        QColor colour;
-    };
-    const Row rows[] = {
-        {ui.lblLabel_8, ui.lblLabel_9, 19, ui.txtResult_0, QColor(128, 0, 128)}, // Path
-        {ui.lblLabel_0, ui.lblLabel_1, 15, ui.txtResult_1, QColor(0, 0, 192)},   // Soul
-        {ui.lblLabel_4, ui.lblLabel_5, 15, ui.txtResult_2, QColor(255, 0, 0)},   // Gift
-        {ui.lblLabel_6, ui.lblLabel_7, 15, ui.txtResult_3, QColor(0, 128, 0)},   // Knowledge
-        {ui.lblLabel_2, ui.lblLabel_3, 15, ui.txtResult_4, QColor(128, 0, 0)},   // Karma
-    };
-    for (const Row& row : rows) {
-        setFont(row.name, Family::Verdana, 19, Bold);
-        setFont(row.value, Family::Verdana, row.valuePixels, Bold);
-        for (QWidget* widget : {static_cast<QWidget*>(row.name), static_cast<QWidget*>(row.value),
-                                static_cast<QWidget*>(row.paragraph)})
-            setTextColour(widget, row.colour);
-    }
-}
+// clang-format off
+const KindControls KindTable[] = {
+    {Kind::Path,      8, 9, 0, 19, QColor(128, 0, 128)},
+    {Kind::Soul,      0, 1, 1, 15, QColor(0, 0, 192)},
+    {Kind::Knowledge, 6, 7, 3, 15, QColor(0, 128, 0)},
+    {Kind::Gift,      4, 5, 2, 15, QColor(255, 0, 0)},
+    {Kind::Karma,     2, 3, 4, 15, QColor(128, 0, 0)},
+};
+// clang-format on
 
 } // namespace
 
@@ -63,13 +53,14 @@ frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvan
     Appearance::pinDesignPalette(this);
     Appearance::setWindowFont(this, Appearance::Family::Verdana, 11);
     ui->setupUi(this);
+    setWindowTitle(QString::fromUtf8(Identity::WindowTitle));
     QAction* mnuAbout = addSiteMenus(ui->menubar, QStringLiteral("Check for Software &Update"));
-    applyDesign(this, *ui);
-    designedCaptionLeft = ui->lblCaption->x();
     lblLabel = {ui->lblLabel_0, ui->lblLabel_1, ui->lblLabel_2, ui->lblLabel_3, ui->lblLabel_4,
                 ui->lblLabel_5, ui->lblLabel_6, ui->lblLabel_7, ui->lblLabel_8, ui->lblLabel_9};
     txtResult = {ui->txtResult_0, ui->txtResult_1, ui->txtResult_2, ui->txtResult_3,
                  ui->txtResult_4};
+    applyDesign();
+    designedCaptionLeft = ui->lblCaption->x();
     for (QPlainTextEdit* box : txtResult)
         ClipboardGuard::protect(box);
     ClipboardGuard::protect(ui->RTB);
@@ -89,6 +80,27 @@ frmCorvaneNumerology::frmCorvaneNumerology() : ui(std::make_unique<Ui::frmCorvan
 }
 
 frmCorvaneNumerology::~frmCorvaneNumerology() = default;
+
+void frmCorvaneNumerology::applyDesign()
+{
+    using namespace Appearance;
+    setMenuLook(this);
+    ui->Frame2->setTitleFont(Appearance::font(Family::Verdana, 13, Bold));
+    Appearance::setFont(ui->lblCaption, Family::Verdana, CaptionPixels, Bold);
+    setTextColour(ui->lblCaption, QColor(0, 0, 128));
+    Appearance::setFont(ui->cmdComprehensive, Family::Verdana, 19, Bold);
+
+    // Each number in its colour: its name, its value and its paragraph.
+    for (const KindControls& row : KindTable) {
+        QLabel* heading = lblLabel[row.headingLabel];
+        QLabel* number = lblLabel[row.numberLabel];
+        Appearance::setFont(heading, Family::Verdana, 19, Bold);
+        Appearance::setFont(number, Family::Verdana, row.numberPixels, Bold);
+        for (QWidget* widget : {static_cast<QWidget*>(heading), static_cast<QWidget*>(number),
+                                static_cast<QWidget*>(txtResult[row.paragraphBox])})
+            setTextColour(widget, row.pageColour);
+    }
+}
 
 void frmCorvaneNumerology::showNumberPage() { ui->Frame1->raise(); }
 
@@ -149,47 +161,31 @@ void PrepareChart(qint16 day, qint16 month, qint16 year)
     FillChartWindow();
 }
 
-void FillChartWindow()
+void frmCorvaneNumerology::showChart(const ChartRecord& record)
 {
-    frmCorvaneNumerology* window = frmCorvaneNumerology::instance();
-    auto& lblLabel = window->lblLabel;
-    auto& txtResult = window->txtResult;
-    const auto text = [](const std::string& paragraph) {
-        return QString::fromStdString(paragraph);
-    };
-
-    window->setCaption(QString::fromStdString(chartTitle(Chart.Name)));
-    lblLabel[1]->setText(QString::number(Chart.Soul));
-    lblLabel[3]->setText(QString::number(Chart.Karma));
-    if (Chart.Gift != 0) {
-        lblLabel[4]->setVisible(true);
-        lblLabel[5]->setVisible(true);
-        lblLabel[5]->setText(QString::number(Chart.Gift));
-    } else {
-        lblLabel[5]->setVisible(false);
-        lblLabel[4]->setVisible(false);
+    setCaption(QString::fromStdString(chartTitle(record.Name)));
+    for (const KindControls& row : KindTable) {
+        const NumberKind& kind = numberKind(row.kind);
+        const std::int16_t number = record.*kind.number;
+        // Only Gift can be 0 (years 1900 and 2000): then its row is hidden and keeps its text.
+        const bool shown = number != 0;
+        lblLabel[row.headingLabel]->setVisible(shown);
+        lblLabel[row.numberLabel]->setVisible(shown);
+        txtResult[row.paragraphBox]->setVisible(shown);
+        if (shown) {
+            lblLabel[row.numberLabel]->setText(QString::number(number));
+            txtResult[row.paragraphBox]->setPlainText(
+                QString::fromStdString(kind.texts->at(number)));
+        }
     }
-    lblLabel[7]->setText(QString::number(Chart.Knowledge));
-    lblLabel[9]->setText(QString::number(Chart.Path));
-    txtResult[0]->setPlainText(text(PathTexts.at(Chart.Path)));
-    txtResult[1]->setPlainText(text(SoulTexts.at(Chart.Soul)));
-    if (Chart.Gift != 0) {
-        txtResult[2]->setVisible(true);
-        txtResult[2]->setPlainText(text(GiftTexts.at(Chart.Gift)));
-    } else {
-        txtResult[2]->setVisible(false);
-    }
-    txtResult[3]->setPlainText(text(DestinyTexts.at(Chart.Knowledge)));
-    txtResult[4]->setPlainText(text(KarmaTexts.at(Chart.Karma)));
-    ComposeReading();
 }
 
-void ComposeReading()
+void frmCorvaneNumerology::showReading(const std::vector<ReadingRun>& runs)
 {
-    QTextEdit* rtb = frmCorvaneNumerology::instance()->ui->RTB;
+    QTextEdit* rtb = ui->RTB;
     rtb->clear();
     QTextCursor cursor(rtb->document());
-    for (const ReadingRun& run : composeReadingRuns(Chart)) {
+    for (const ReadingRun& run : runs) {
         QTextCharFormat format;
         format.setFontPointSize(run.pointSize);
         format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));
@@ -198,3 +194,11 @@ void ComposeReading()
     }
     rtb->setTextCursor(cursor); // the insertion point stays at the end of the reading
 }
+
+void FillChartWindow()
+{
+    frmCorvaneNumerology::instance()->showChart(Chart);
+    ComposeReading();
+}
+
+void ComposeReading() { frmCorvaneNumerology::instance()->showReading(composeReadingRuns(Chart)); }

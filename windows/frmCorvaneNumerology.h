@@ -1,11 +1,13 @@
 #pragma once
 
+#include "Reading.h"
 #include "WindowSlot.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -22,16 +24,19 @@ public:
 
     void showNumberPage();
     void showReadingPage();
+    // The title, numbers and paragraphs of the number page, one row of the kinds table each.
+    void showChart(const modCorvaneNumerology::ChartRecord& record);
+    // Replaces the whole rich text of the reading page.
+    void showReading(const std::vector<modCorvaneNumerology::ReadingRun>& runs);
 
 protected:
     void closeEvent(QCloseEvent* event) override; // Form_Unload
 
 private:
     friend class WindowSlot<frmCorvaneNumerology>;
-    friend void FillChartWindow();
-    friend void ComposeReading();
     frmCorvaneNumerology();
 
+    void applyDesign();
     void setCaption(const QString& title);
     void cmdBack_Click();
     void cmdExit_Click();
@@ -40,10 +45,8 @@ private:
     std::unique_ptr<Ui::frmCorvaneNumerology> ui;
     int designedCaptionLeft = 0; // where a title that fits starts
     bool closingForBack = false; // Back (button or menu) leads to the main window instead
-    // Label 2k names a number and 2k+1 shows it: 0/1 Soul, 2/3 Karma, 4/5 Gift,
-    // 6/7 Knowledge, 8/9 Path.
+    // Which kind each control shows is written once, in the kinds table of the .cpp file.
     std::array<QLabel*, 10> lblLabel{};
-    // Paragraph boxes: 0 Path, 1 Soul, 2 Gift, 3 Knowledge, 4 Karma.
     std::array<QPlainTextEdit*, 5> txtResult{};
 };
 

@@ -2,6 +2,7 @@
 
 #include "Appearance.h"
 #include "DateRules.h"
+#include "Identity.h"
 #include "OfferFrame.h"
 #include "Placement.h"
 #include "Platform.h"
@@ -51,6 +52,7 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
     Appearance::pinDesignPalette(this);
     Appearance::setWindowFont(this, Appearance::Family::Verdana, 11);
     ui->setupUi(this);
+    setWindowTitle(QString::fromUtf8(Identity::WindowTitle));
     QAction* mnuAbout = addSiteMenus(ui->menubar, QStringLiteral("&Check for Software Update"));
     applyDesign(this, *ui);
 

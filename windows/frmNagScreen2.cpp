@@ -1,6 +1,7 @@
 #include "frmNagScreen2.h"
 
 #include "Appearance.h"
+#include "Identity.h"
 #include "Placement.h"
 #include "Platform.h"
 #include "TrimBlanks.h"
@@ -112,7 +113,7 @@ frmNagScreen2::~frmNagScreen2() = default;
 
 void frmNagScreen2::Form_Load()
 {
-    const QString title = QStringLiteral("Halden Corvane Numerology v1.25");
+    const QString title = QString::fromUtf8(Identity::WindowTitle);
     setWindowTitle(title);
     ui->lblNagScreen2Caption->setText(title);
     ui->lblNagScreen2Caption->adjustSize();

@@ -1,13 +1,13 @@
 ; Per-user installer for Windows: no administrator, a Start-menu entry with the program's
 ; icon, and an uninstaller that takes away exactly what was installed.
-; makensis -DVERSION=<x.y> -DSTAGE=<folder with the program and its DLLs> -DOUTFILE=<setup.exe>
+; makensis -DNAME=<product name> -DPROGRAM=<program id> -DVERSION=<x.y>
+;          -DSTAGE=<folder with the program and its DLLs> -DOUTFILE=<setup.exe>
+; (scripts/windows.sh passes the build's identity/identity.sh values)
 ; A 64-bit installer for the 64-bit program; it also runs where only 64-bit Wine is installed.
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
-!define NAME "Halden Corvane Numerology"
-!define PROGRAM "halden-corvane-numerology"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PROGRAM}"
 
 Name "${NAME}"

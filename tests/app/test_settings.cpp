@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "Platform.h"
 #include "Scrambler.h"
 #include "ScriptedPlatform.h"
@@ -373,9 +374,9 @@ private slots:
             QVERIFY(message.buttons == Platform::Buttons::YesNo);
         }
         const QStringList opened =
-            reply == Reply::Yes
-                ? QStringList{QStringLiteral(HCN_EXPECTED_ADDRESS "?page=download-web-page")}
-                : QStringList();
+            reply == Reply::Yes ? QStringList{QString::fromUtf8(Identity::PageScriptAddress) +
+                                              QStringLiteral("?page=download-web-page")}
+                                : QStringList();
         QCOMPARE(platform.urls.opened, opened);
         // The page opens only once the new date is stored.
         const QStringList storedAtOpening =

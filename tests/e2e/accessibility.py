@@ -15,7 +15,7 @@ import time
 
 import pyatspi
 
-APP_NAME = "halden-corvane-numerology"
+APP_NAME = os.environ["HCN_PROGRAM"]  # from the build's identity file, by accessibility.sh
 WAIT_SECONDS = 10.0
 
 # The reading the scenario types: Ann Lee, 15 August 1985.
@@ -56,7 +56,7 @@ CATALOGUE = (
     "If you have enjoyed using Halden Corvane Numerology, you are sure to like our other "
     "programs as well."
 )
-TITLE = "Halden Corvane Numerology v1.25"
+TITLE = os.environ["HCN_WINDOW_TITLE"]
 
 # Roles of the controls a user works with; every one of them needs a name.
 CONTROL_ROLES = {"push button", "check box", "text", "combo box", "link", "image"}

@@ -91,7 +91,8 @@ start_registry() {
 
 # screen_reader <step> [argument]: one step of accessibility.py; bounded inside, and here too.
 screen_reader() {
-    helper_env timeout -k 2 40 "$PYTHON" "$HERE/accessibility.py" "$APP_PID" "$@" ||
+    helper_env HCN_PROGRAM="$HCN_PROGRAM" HCN_WINDOW_TITLE="$HCN_WINDOW_TITLE" \
+        timeout -k 2 40 "$PYTHON" "$HERE/accessibility.py" "$APP_PID" "$@" ||
         fail "the accessibility bus shows a fault (step $1, see above)"
 }
 

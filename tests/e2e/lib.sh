@@ -1,7 +1,8 @@
 # Harness for the end-to-end scenarios: a private X server (or a desktop compositor with
 # XWayland), the real program, keyboard input through xdotool and screenshots of single
 # windows. Sourced by each scenario with
-#   source lib.sh <program> <screenshot folder> <expected page script address>
+#   source lib.sh <program> <screenshot folder> <identity file>
+# where the identity file is the build's identity/identity.sh (name, title, page address).
 # Every wait is bounded, and the EXIT trap takes down whatever was started here.
 
 set -euo pipefail
@@ -10,11 +11,13 @@ set -euo pipefail
 {
     E2E_APP=${1:?program path}
     E2E_OUT=${2:?screenshot folder}
-    E2E_PAGE_SCRIPT=${3:?page script address}
+    # shellcheck source=/dev/null
+    source "${3:?identity file}"
+    E2E_PAGE_SCRIPT=$HCN_PAGE_SCRIPT_ADDRESS
     E2E_NAME=$(basename "$0" .sh)
     # The main and chart windows share this title; the message boxes carry the bare name.
-    TITLE_WINDOW='^Halden Corvane Numerology v1\.25$'
-    TITLE_MESSAGE='^Halden Corvane Numerology$'
+    TITLE_WINDOW="^${HCN_WINDOW_TITLE//./\\.}\$"
+    TITLE_MESSAGE="^${HCN_PRODUCT_NAME//./\\.}\$"
     MAIN_WIDTH=482 MAIN_HEIGHT=306
     CHART_WIDTH=651 CHART_HEIGHT=440
     FAREWELL_WIDTH=741 FAREWELL_HEIGHT=315
@@ -268,7 +271,7 @@ window_hidden() { ! window_shown "$1"; }
 # Menus are the program's override-redirect windows (no title to search for).
 popup_windows() {
     local id
-    for id in $(xdotool search --onlyvisible --classname '^halden-corvane-numerology$' 2>/dev/null || true); do
+    for id in $(xdotool search --onlyvisible --classname "^$HCN_PROGRAM\$" 2>/dev/null || true); do
         xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$id"
     done
     return 0

@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "Reading.h"
 #include "TestEnvironment.h"
 
@@ -38,7 +39,7 @@ private slots:
         const std::vector<ReadingRun> runs = composeReadingRuns(r);
         QCOMPARE(runs.size(), std::size_t(11));
 
-        QCOMPARE(runs[0].text, std::string("Halden Corvane Numerology Chart for Ann Lee\r\n\r\n"));
+        QCOMPARE(runs[0].text, std::string(Identity::ProductName) + " Chart for Ann Lee\r\n\r\n");
         QCOMPARE(runs[0].pointSize, 12);
         QVERIFY(runs[0].colour == (Rgb{0, 0, 0}));
 
@@ -73,7 +74,7 @@ private slots:
         const ChartRecord r = prepared("", 1, 1, 2000);
         const std::string all = joined(composeReadingRuns(r));
         QVERIFY(all.find("Gift: ") == std::string::npos);
-        QVERIFY(all.rfind("Halden Corvane Numerology Chart for \r\n\r\n", 0) == 0);
+        QVERIFY(all.rfind(std::string(Identity::ProductName) + " Chart for \r\n\r\n", 0) == 0);
         const std::string between = DestinyTexts[r.Knowledge] + "\r\n\r\n\r\n\r\nKarma: 1\r\n";
         QVERIFY(all.find(between) != std::string::npos);
     }

@@ -3,8 +3,9 @@
 # read from it. Usage: check_install.sh <cmake> <build folder> <scratch prefix> <config>
 set -uo pipefail
 cmake=$1 build=$2 prefix=$3 config=$4
-id=example.haldencorvane.Numerology
-program=halden-corvane-numerology
+# shellcheck source=/dev/null
+source "$build/identity/identity.sh"
+id=$HCN_APP_ID program=$HCN_PROGRAM
 sizes=(16 32 48 64 256)
 
 failures=0
@@ -65,7 +66,7 @@ if [ -f "$desktop" ]; then
                      group && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }' \
         "$desktop"
   }
-  [ "$(entry Name)" = "Halden Corvane Numerology" ] || fail "Name is '$(entry Name)'"
+  [ "$(entry Name)" = "$HCN_PRODUCT_NAME" ] || fail "Name is '$(entry Name)'"
   [ "$(entry Icon)" = "$id" ] || fail "Icon is '$(entry Icon)', not the installed icons' name $id"
   [ "$(entry Terminal)" = false ] || fail "Terminal is '$(entry Terminal)'"
   [ -n "$(entry Categories)" ] || fail "Categories is missing; menus would file the entry under Other"

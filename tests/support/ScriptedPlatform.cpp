@@ -37,7 +37,7 @@ Platform::Services unscriptedServices()
     return services;
 }
 
-ScriptedPlatform::ScriptedPlatform()
+ScriptedPlatform::ScriptedPlatform() : previous(Platform::current())
 {
     Platform::Services& services = Platform::current();
     services.showMessage = [this](const Platform::Message& message) {
@@ -80,5 +80,5 @@ ScriptedPlatform::~ScriptedPlatform()
 {
     if (!answers.empty() || !files.empty() || !draws.empty())
         QTest::qFail("scripted answers left unused", __FILE__, __LINE__);
-    Platform::current() = unscriptedServices();
+    Platform::current() = previous;
 }

@@ -33,7 +33,8 @@ Platform::Services unscriptedServices();
 class ScriptedPlatform {
 public:
     ScriptedPlatform();
-    ~ScriptedPlatform(); // fails the test if scripted answers were left unused
+    ~ScriptedPlatform(); // fails the test if scripted answers were left unused, and puts back
+                         // the services that were in force before it
     ScriptedPlatform(const ScriptedPlatform&) = delete;
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
@@ -52,6 +53,7 @@ public:
     UrlRecorder urls;
 
 private:
+    Platform::Services previous; // a script in force before this one, or the unscripted one
     std::deque<Platform::Answer> answers;
     std::deque<QString> files; // a null text stands for Cancel
     std::deque<double> draws;

@@ -26,6 +26,10 @@ struct TestEnvironment {
     }
 };
 
+// A time limit written for a normal build, stretched in a sanitizer build, which runs several
+// times slower (HCN_TIME_SCALE, set in support/CMakeLists.txt).
+constexpr qint64 timeLimitMs(qint64 normalBuildMs) { return normalBuildMs * HCN_TIME_SCALE; }
+
 #define HCN_TEST_MAIN(TestClass)                                                                   \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \

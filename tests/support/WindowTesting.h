@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for driving the real windows in tests.
 
+#include "Identity.h"
 #include "ScriptedPlatform.h"
 #include "WindowSlot.h"
 #include "modHelp.h"
@@ -15,6 +16,17 @@
 #include <QtTest>
 
 #include <memory>
+
+// The titles composed as the design has them, from the product's name and version.
+inline QString designedWindowTitle()
+{
+    return QStringLiteral("%1 v%2").arg(QString::fromUtf8(Identity::ProductName),
+                                        QString::fromUtf8(Identity::Version));
+}
+inline QString chartTitleFor(const QString& name)
+{
+    return QString::fromUtf8(Identity::ProductName) + QStringLiteral(" Chart for ") + name;
+}
 
 // The named child, or a loud failure: a renamed control must break the test, not skip it.
 template <class T> T* child(const QObject* parent, const char* name)

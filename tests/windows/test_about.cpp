@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "ScriptedPlatform.h"
 #include "TestEnvironment.h"
 #include "WindowTesting.h"
@@ -11,7 +12,7 @@
 #include <QtTest>
 
 namespace {
-const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
+const QString Page = QString::fromUtf8(Identity::PageScriptAddress) + QStringLiteral("?page=");
 }
 
 class TestAbout : public QObject {
@@ -22,10 +23,9 @@ private slots:
     void designedState()
     {
         frmAbout* about = frmAbout::instance();
-        QCOMPARE(about->windowTitle(), QStringLiteral("Halden Corvane Numerology v1.25"));
+        QCOMPARE(about->windowTitle(), designedWindowTitle());
         QCOMPARE(about->size(), QSize(466, 219));
-        QCOMPARE(child<QLabel>(about, "Label2")->text(),
-                 QStringLiteral("Halden Corvane Numerology v1.25"));
+        QCOMPARE(child<QLabel>(about, "Label2")->text(), designedWindowTitle());
         auto* ok = child<QPushButton>(about, "cmdOK");
         QVERIFY(ok->isDefault());
         QCOMPARE(about->focusWidget(), ok);

@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "ScriptedPlatform.h"
 #include "TestEnvironment.h"
 #include "WindowTesting.h"
@@ -23,7 +24,7 @@ using namespace modCorvaneNumerology;
 
 namespace {
 
-const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
+const QString Page = QString::fromUtf8(Identity::PageScriptAddress) + QStringLiteral("?page=");
 
 // A reading asked for in a fresh main window, as a user would.
 frmCorvaneNumerology* Reading(const QString& name, int day, int month, int year)
@@ -78,7 +79,7 @@ private slots:
         QCOMPARE(frontPage(chart), QStringLiteral("Frame1"));
         QCOMPARE(chart->focusWidget(), child<QWidget>(chart, "cmdExit"));
         QCOMPARE(child<QLabel>(chart, "lblCaption")->text(),
-                 QStringLiteral("Halden Corvane Numerology Chart for Ann Lee"));
+                 chartTitleFor(QStringLiteral("Ann Lee")));
         // Names at even indices, numbers at the odd index after each.
         QCOMPARE(
             QStringList({Label(chart, 0), Label(chart, 1), Label(chart, 2), Label(chart, 3),
@@ -100,7 +101,8 @@ private slots:
         frmCorvaneNumerology* chart = Reading(QStringLiteral("Ann Lee"), 15, 8, 1985);
         auto* rtb = child<QTextEdit>(chart, "RTB");
         const QString expected =
-            QStringLiteral("Halden Corvane Numerology Chart for Ann Lee\n\n"
+            chartTitleFor(QStringLiteral("Ann Lee")) +
+            QStringLiteral("\n\n"
                            "Path: 10\n%1\n\nSoul: 6\n%2\n\nKnowledge: 5\n%3"
                            "\n\nGift: 4\n%4\n\nKarma: 8\n%5")
                 .arg(text(PathTexts[10]), text(SoulTexts[6]), text(DestinyTexts[5]),
@@ -114,10 +116,12 @@ private slots:
             QColor colour;
             double size;
         };
-        const Look looks[] = {
-            {"Halden Corvane", QColor(0, 0, 0), 12}, {"Path: ", QColor(128, 0, 128), 10},
-            {"Soul: ", QColor(0, 0, 128), 10},       {"Knowledge: ", QColor(0, 128, 0), 10},
-            {"Gift: ", QColor(255, 0, 0), 10},       {"Karma: ", QColor(128, 0, 0), 10}};
+        const Look looks[] = {{chartTitleFor(QString()), QColor(0, 0, 0), 12},
+                              {"Path: ", QColor(128, 0, 128), 10},
+                              {"Soul: ", QColor(0, 0, 128), 10},
+                              {"Knowledge: ", QColor(0, 128, 0), 10},
+                              {"Gift: ", QColor(255, 0, 0), 10},
+                              {"Karma: ", QColor(128, 0, 0), 10}};
         for (const Look& look : looks) {
             QTextBlock block = rtb->document()->begin();
             while (block.isValid() && !block.text().startsWith(look.start))
@@ -172,7 +176,7 @@ private slots:
         QVERIFY(result(chart, 2)->isVisible());
         const QString reading = child<QTextEdit>(chart, "RTB")->toPlainText();
         QVERIFY(!reading.contains("First Person"));
-        QVERIFY(reading.startsWith("Halden Corvane Numerology Chart for Second\n"));
+        QVERIFY(reading.startsWith(chartTitleFor(QStringLiteral("Second")) + "\n"));
     }
 
     void menuBackIsTheSameAsTheButton()
@@ -222,7 +226,7 @@ private slots:
         QFETCH(bool, whole);
         frmCorvaneNumerology* chart = Reading(name, 5, 6, 1999);
         auto* caption = child<QLabel>(chart, "lblCaption");
-        const QString title = "Halden Corvane Numerology Chart for " + name;
+        const QString title = chartTitleFor(name);
         QCOMPARE(caption->text() == title, whole);
         QCOMPARE(caption->toolTip(), whole ? QString() : title);
         QVERIFY(caption->text().startsWith(title.left(37))); // never cut at its start

@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "ScriptedPlatform.h"
 #include "StartUp.h"
 #include "TestEnvironment.h"
@@ -116,6 +117,18 @@ private slots:
         QCOMPARE(Loaded(false), hidden);
         QCOMPARE(platform.endCount, 0);
         QVERIFY(platform.messages.isEmpty());
+    }
+
+    // The start-up tells Qt who the program is, in the build's words, and the main window
+    // carries the designed title.
+    void startUpNamesTheProgram()
+    {
+        ScriptedPlatform platform;
+        startUp();
+        QCOMPARE(QCoreApplication::applicationName(), QString::fromUtf8(Identity::ProgramId));
+        QCOMPARE(QCoreApplication::applicationVersion(), QString::fromUtf8(Identity::Version));
+        QCOMPARE(QGuiApplication::desktopFileName(), QString::fromUtf8(Identity::DesktopId));
+        QCOMPARE(frmMain::instance()->windowTitle(), designedWindowTitle());
     }
 
     // The start-up draw puts one of the main window's two offer labels in front: the first

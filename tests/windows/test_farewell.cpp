@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "ScriptedPlatform.h"
 #include "TestEnvironment.h"
 #include "WindowTesting.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
+const QString Page = QString::fromUtf8(Identity::PageScriptAddress) + QStringLiteral("?page=");
 
 } // namespace
 
@@ -27,7 +28,7 @@ private slots:
         ScriptedPlatform platform;
         platform.drawNext(0.0); // the longest appeal
         frmNagScreen2* farewell = shownFarewell<frmNagScreen2>();
-        const QString title = QStringLiteral("Halden Corvane Numerology v1.25");
+        const QString title = designedWindowTitle();
         QCOMPARE(farewell->windowTitle(), title);
         QCOMPARE(child<QLabel>(farewell, "lblNagScreen2Caption")->text(), title);
         QCOMPARE(farewell->size(), QSize(741, 315));

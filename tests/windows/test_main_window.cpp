@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "ScriptedPlatform.h"
 #include "TestEnvironment.h"
 #include "WindowTesting.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const QString Page = QStringLiteral(HCN_EXPECTED_ADDRESS "?page=");
+const QString Page = QString::fromUtf8(Identity::PageScriptAddress) + QStringLiteral("?page=");
 
 frmMain* shownMainWindow()
 {
@@ -58,7 +59,7 @@ private slots:
     void opensOnFirstDayWithEmptyName()
     {
         frmMain* main = shownMainWindow();
-        QCOMPARE(main->windowTitle(), QStringLiteral("Halden Corvane Numerology v1.25"));
+        QCOMPARE(main->windowTitle(), designedWindowTitle());
         QCOMPARE(main->centralWidget()->size(), QSize(482, 306));
         auto* days = child<QComboBox>(main, "cboDate");
         auto* months = child<QComboBox>(main, "cboMonth");

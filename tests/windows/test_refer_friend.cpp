@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "Platform.h"
 #include "ScriptedPlatform.h"
 #include "TestEnvironment.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-const QString Script = QStringLiteral(HCN_EXPECTED_ADDRESS);
+const QString Script = QString::fromUtf8(Identity::PageScriptAddress);
 // The build accepts only a page script named ".../halden-free-corvane-numerology/ssd.php".
 const QString Folder = Script.chopped(QLatin1String("ssd.php").size());
 
