@@ -3,7 +3,7 @@
 # tests (whose harness it shares): start, a reading, the about window, one copy per user, the
 # reminder date scrambled in the registry, Exit through the farewell window; then the
 # installer, the installed program and the uninstaller.
-#   bash e2e.sh <folder of the unpacked zip> <screenshot folder> <page script address> <setup.exe>
+#   bash e2e.sh <folder of the unpacked zip> <screenshot folder> <identity file> <setup.exe>
 #               <scratch folder, removed by the caller>
 set -euo pipefail
 folder=${1:?program folder}

@@ -64,10 +64,9 @@ unset WINEPATH QT_PLUGIN_PATH DISPLAY
 # The real program as a user gets it: the zip unpacked in a folder of its own.
 mkdir -p "$scratch/e2e/unpacked"
 (cd "$scratch/e2e/unpacked" && unzip -q "$packages"/halden-corvane-numerology-*-windows.zip)
-address=$(sed -n 's/^PAGE_SCRIPT_ADDRESS:STRING=//p' "$build/CMakeCache.txt")
 start=$SECONDS
 if timeout 600 bash "$here/e2e.sh" "$scratch/e2e/unpacked/halden-corvane-numerology" \
-  "$build/tests/wine/screenshots" "$address" "$(ls "$packages"/halden-corvane-numerology-*-setup.exe)" \
+  "$build/tests/wine/screenshots" "$build/identity/identity.sh" "$(ls "$packages"/halden-corvane-numerology-*-setup.exe)" \
   "$scratch/e2e"; then
   echo "PASS e2e ($((SECONDS - start)) s)"
 else
