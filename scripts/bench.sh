@@ -108,6 +108,19 @@ measure() {
     echo "Reading (Qt Test, offscreen, median of $pairs runs):"
     printf '  %-48s %s   (goal: under %s ms)\n' "press of Next to the filled chart window" "$reading" "$GOAL_READING_MS"
     printf '  %-48s %s\n' "creation of the chart window alone" "$creation"
+
+    # Any figure over its goal fails the run, so a regression shows to whoever runs it.
+    local over=()
+    awk -v r="$rw" -v g="$GOAL_RATIO" 'BEGIN { exit !(r > g) }' && over+=("wall time ratio $rw")
+    awk -v r="$rc" -v g="$GOAL_RATIO" 'BEGIN { exit !(r > g) }' && over+=("CPU time ratio $rc")
+    awk -v r="$rr" -v g="$GOAL_RATIO" 'BEGIN { exit !(r > g) }' && over+=("peak memory ratio $rr")
+    awk -v r="${reading% ms}" -v g="$GOAL_READING_MS" 'BEGIN { exit !(r >= g) }' &&
+        over+=("reading $reading")
+    if [ ${#over[@]} -gt 0 ]; then
+        echo
+        printf 'OVER THE GOAL: %s\n' "${over[@]}" >&2
+        return 1
+    fi
 }
 
 if [ "${1:-}" = --measure ]; then
@@ -115,7 +128,7 @@ if [ "${1:-}" = --measure ]; then
     exec 2>&3 3>&-
     : >"$3/measuring" # tells the other half that the bus is up
     measure "$@"
-    exit
+    exit # with measure's status: non-zero when a figure is over its goal
 fi
 
 pairs=${1:-21}
