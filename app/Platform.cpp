@@ -2,15 +2,12 @@
 
 #include "Identity.h"
 #include "InstanceLockFolder.h"
-#include "WindowSlot.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,40 +32,10 @@ std::unique_ptr<QLockFile>& instanceLock()
     return lock;
 }
 
-Answer realShowMessage(const Message& message)
+[[noreturn]] void missing(const char* service)
 {
-    // A lone carriage return separates lines in the program's messages; the box wants \n.
-    QString text = message.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QMessageBox box(
-        message.icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-        ApplicationTitle, text,
-        message.buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        openingWindow());
-    const int pressed = box.exec();
-    if (message.buttons == Buttons::Ok)
-        return Answer::Ok;
-    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
-}
-
-std::optional<QString> realChooseFileToOpen(const OpenFileRequest& request)
-{
-    QFileDialog dialog(openingWindow(), request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
-}
-
-void realEndProcess()
-{
-    // Windows and settings need nothing more: every setting is written when it is set.
-    releaseInstanceLock();
-    std::fflush(nullptr);
-    std::_Exit(0);
+    std::fprintf(stderr, "Platform::%s was called, but no widget side has installed it\n", service);
+    std::abort();
 }
 
 } // namespace
@@ -108,11 +75,14 @@ bool anotherInstanceRunning()
 
 void releaseInstanceLock() { instanceLock().reset(); }
 
-Services realServices()
+Services coreServices()
 {
     Services services;
-    services.showMessage = realShowMessage;
-    services.chooseFileToOpen = realChooseFileToOpen;
+    services.showMessage = [](const Message&) -> Answer { missing("showMessage"); };
+    services.chooseFileToOpen = [](const OpenFileRequest&) -> std::optional<QString> {
+        missing("chooseFileToOpen");
+    };
+    services.openWebAddress = [](const QUrl&) { missing("openWebAddress"); };
     services.today = [] { return QDate::currentDate(); };
     services.seedRandomFromClock = [] {
         generator().seed(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
@@ -120,13 +90,13 @@ Services realServices()
     services.randomFraction = [] {
         return std::uniform_real_distribution<double>(0.0, 1.0)(generator());
     };
-    services.endProcess = realEndProcess;
+    services.endProcess = [] { missing("endProcess"); };
     return services;
 }
 
 Services& current()
 {
-    static Services services = realServices();
+    static Services services = coreServices();
     return services;
 }
 
@@ -136,6 +106,8 @@ std::optional<QString> chooseFileToOpen(const OpenFileRequest& request)
 {
     return current().chooseFileToOpen(request);
 }
+
+void openWebAddress(const QUrl& address) { current().openWebAddress(address); }
 
 QDate today() { return current().today(); }
 

@@ -3,6 +3,7 @@
 #include "ApplicationIcon.h"
 #include "CoBrand.h"
 #include "Identity.h"
+#include "OfferFrame.h"
 #include "Platform.h"
 #include "PlatformStyle.h"
 #include "Settings.h"

@@ -1,3 +1,4 @@
+#include "DesktopPlatform.h"
 #include "SessionPlatform.h"
 #include "StartUp.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
         else
             qunsetenv("QT_QPA_PLATFORM");
     }
+    Platform::current() = desktopServices();
     startUp();
     return QApplication::exec();
 }
