@@ -46,14 +46,8 @@ QDate today();
 void seedRandomFromClock();
 double randomFraction(); // 0 <= r < 1
 
-// Ends the process at once with exit code 0; never returns in the program.
+// Ends the program with exit code 0: it leaves every event loop, so that main returns.
 void endProcess();
-
-// True when another copy of the program runs for this user. Otherwise this process now
-// holds the per-user lock until endProcess (or a crash, after which the lock is stale).
-bool anotherInstanceRunning();
-// Gives the lock up, so that the next start finds none; endProcess does this too.
-void releaseInstanceLock();
 
 // What the services above call; tests swap them.
 struct Services {

@@ -32,7 +32,7 @@ void OpenCataloguePage() { OpenSitePage(QStringLiteral("quillmeresoftwares")); }
 void CloseAllAndEnd()
 {
     // Counts the passes, so that a pass can tell when a closing step has run a newer one to
-    // the end; in the program that inner pass never returns.
+    // the end.
     static int passes = 0;
     const int pass = ++passes;
     QList<QPointer<QObject>> windows;

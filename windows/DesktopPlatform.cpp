@@ -2,12 +2,10 @@
 
 #include "WindowSlot.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -50,11 +48,8 @@ Platform::Services desktopServices()
     services.chooseFileToOpen = chooseFileToOpen;
     // The result is ignored on purpose: a missing browser is not the user's problem here.
     services.openWebAddress = [](const QUrl& address) { QDesktopServices::openUrl(address); };
-    services.endProcess = [] {
-        // Windows and settings need nothing more: every setting is written when it is set.
-        Platform::releaseInstanceLock();
-        std::fflush(nullptr);
-        std::_Exit(0);
-    };
+    // Leaves every event loop, a modal dialog's too, so that main returns and every destructor
+    // runs. The windows are closed by then, and every setting was written when it was set.
+    services.endProcess = [] { QCoreApplication::exit(0); };
     return services;
 }

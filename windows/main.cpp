@@ -1,4 +1,5 @@
 #include "DesktopPlatform.h"
+#include "InstanceLock.h"
 #include "SessionPlatform.h"
 #include "StartUp.h"
 
@@ -24,6 +25,8 @@ int main(int argc, char** argv)
             qunsetenv("QT_QPA_PLATFORM");
     }
     Platform::current() = desktopServices();
-    startUp();
+    InstanceLock lock;
+    if (!startUp(lock))
+        return 0; // another copy runs, and this one has said so
     return QApplication::exec();
 }
