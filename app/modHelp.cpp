@@ -2,9 +2,8 @@
 
 #include "Identity.h"
 #include "Platform.h"
-#include "WindowSlot.h"
+#include "WindowRegistry.h"
 
-#include <QDesktopServices>
 #include <QPointer>
 #include <QUrl>
 
@@ -14,8 +13,7 @@ QString PageScriptAddress() { return QString::fromUtf8(Identity::PageScriptAddre
 
 void OpenWebAddress(const QString& address)
 {
-    // The result is ignored on purpose: a missing browser is not the user's problem here.
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    Platform::openWebAddress(QUrl(address, QUrl::TolerantMode));
 }
 
 void OpenSitePage(const QString& pageKey)
@@ -34,17 +32,17 @@ void OpenCataloguePage() { OpenSitePage(QStringLiteral("quillmeresoftwares")); }
 void CloseAllAndEnd()
 {
     // Counts the passes, so that a pass can tell when a closing step has run a newer one to
-    // the end; in the program that inner pass never returns.
+    // the end.
     static int passes = 0;
     const int pass = ++passes;
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* window : LoadedWindows::oldestFirst())
+    QList<QPointer<QObject>> windows;
+    for (QObject* window : WindowRegistry::oldestFirst())
         windows << window;
-    for (const QPointer<QWidget>& window : windows) {
+    for (const QPointer<QObject>& window : windows) {
         if (passes != pass)
             return;
-        if (window && LoadedWindows::oldestFirst().contains(window))
-            window->close(); // never refused; a window that fails to close ends with the rest
+        if (window)
+            WindowRegistry::close(window); // never refused; one that fails ends with the rest
     }
     if (passes == pass)
         Platform::endProcess();

@@ -21,8 +21,9 @@ void OpenFullBrandPage();
 void OpenCataloguePage();
 
 // Closes every loaded window, oldest first, each through its own closing step, then ends the
-// process with exit code 0. A closing step may call it again: that inner call finishes the
-// job, and the outer one goes no further.
+// program with exit code 0 (Platform::endProcess). A closing step may call it again: that
+// inner call finishes the job, and the outer one goes no further. It returns, so whatever
+// called it must touch nothing afterwards.
 void CloseAllAndEnd();
 
 } // namespace modHelp

@@ -1,5 +1,6 @@
 #include "OfferFrame.h"
 
+#include "CoBrand.h"
 #include "LinkLabel.h"
 
 namespace {
@@ -26,4 +27,12 @@ OfferFrame::OfferFrame(QWidget* parent)
                             "traffic to your site. Put your site's name &  link here. See "
                             "\"Help\" for details.    Click Here for more info on co-branding."))
 {
+}
+
+void CoBrand_Randomize(QWidget* lblCobrand, QWidget* lblFullBrand)
+{
+    if (drawCoBrandNumber())
+        lblCobrand->raise();
+    else
+        lblFullBrand->raise();
 }

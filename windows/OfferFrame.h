@@ -19,3 +19,7 @@ private:
     LinkLabel* lblFullBrand;
     LinkLabel* lblCobrand;
 };
+
+// The start-up draw (drawCoBrandNumber): an odd number puts lblCobrand in front of its frame,
+// an even one lblFullBrand.
+void CoBrand_Randomize(QWidget* lblCobrand, QWidget* lblFullBrand);

@@ -3,6 +3,8 @@
 #include "ApplicationIcon.h"
 #include "CoBrand.h"
 #include "Identity.h"
+#include "InstanceLock.h"
+#include "OfferFrame.h"
 #include "Platform.h"
 #include "PlatformStyle.h"
 #include "Settings.h"
@@ -12,7 +14,7 @@
 
 #include <QApplication>
 
-void startUp()
+bool startUp(InstanceLock& lock)
 {
     QApplication::setApplicationName(QString::fromUtf8(Identity::ProgramId));
     QApplication::setApplicationVersion(QString::fromUtf8(Identity::Version));
@@ -23,14 +25,15 @@ void startUp()
     QApplication::setWindowIcon(applicationIcon());
     PlatformStyle::install();
 
-    if (Platform::anotherInstanceRunning()) {
+    if (lock.anotherCopyRunning()) {
         Platform::showMessage({QStringLiteral("Application is already running")});
-        modHelp::CloseAllAndEnd(); // does not return in the program
-        return;
+        modHelp::CloseAllAndEnd(); // no event loop runs yet to be left: the caller leaves
+        return false;
     }
     Platform::seedRandomFromClock();
     modHelp::CheckUpdateReminder();
     frmMain* mainWindow = frmMain::instance();
     mainWindow->show();
     CoBrand_Randomize(mainWindow->cobrandLabel(), mainWindow->fullBrandLabel());
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "CoBrand.h"
 #include "Identity.h"
+#include "OfferFrame.h"
 #include "ScriptedPlatform.h"
 #include "TestEnvironment.h"
 #include "modHelp.h"

@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "SessionPlatform.h"
 
 #include <QtTest>
@@ -67,7 +68,7 @@ private slots:
         QProcessEnvironment environment;
         for (const QString& variable : variables)
             environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-        const QStringList commandLine = QStringList{"halden-corvane-numerology"} + arguments;
+        const QStringList commandLine = QStringList{QString::fromUtf8(Identity::ProgramId)} + arguments;
         QCOMPARE(platformForSession(environment, commandLine), expected);
     }
 };

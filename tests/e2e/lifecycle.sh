@@ -14,7 +14,7 @@ stored_date() { shift_codes "$(sed -n "s/^$KEY=\"\{0,1\}\([^\"]*\)\"\{0,1\}\$/\1
 set_stored_date() { printf '[Settings]\n%s="%s"\n' "$KEY" "$(shift_codes "$1" 7)" >"$SETTINGS"; }
 
 start_x
-SETTINGS="$E2E_TMP/home/.config/halden-corvane-numerology.conf"
+SETTINGS="$E2E_TMP/home/.config/$HCN_PROGRAM.conf"
 start_app
 first=$APP_PID
 main=$(wait_window "the main window" "$TITLE_WINDOW" $MAIN_WIDTH)

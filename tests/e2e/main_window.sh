@@ -57,4 +57,12 @@ wait_closed "$about" "the about window"
 expect_shown "$main" "the main window"
 ok "Help > About Software opens the about window; Escape closes it"
 
+# The run ends as a user ends it, so that a sanitizer build checks the program at its end too.
+open_menu_item "$main" f x
+farewell=$(wait_window "the farewell window" "$TITLE_WINDOW" $FAREWELL_WIDTH)
+focus "$farewell"
+keys alt+x
+expect_app_exit 10
+ok "File > Exit and Alt+X in the farewell window end the program with status 0"
+
 expect_quiet_app

@@ -1,5 +1,7 @@
 #include "ScriptedPlatform.h"
 
+#include "DesktopPlatform.h"
+
 #include <QDesktopServices>
 #include <QtTest>
 
@@ -23,7 +25,7 @@ void UrlRecorder::open(const QUrl& url)
 
 Platform::Services unscriptedServices()
 {
-    Platform::Services services = Platform::realServices();
+    Platform::Services services = desktopServices();
     services.showMessage = [](const Platform::Message& message) {
         QTest::qFail(qPrintable("unscripted message box: " + message.text), __FILE__, __LINE__);
         return message.buttons == Platform::Buttons::Ok ? Platform::Answer::Ok

@@ -39,7 +39,5 @@ constexpr qint64 timeLimitMs(qint64 normalBuildMs) { return normalBuildMs * HCN_
         QApplication::setWindowIcon(applicationIcon()); /* as the program's start-up does */       \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        const int result = QTest::qExec(&test, argc, argv);                                        \
-        Platform::releaseInstanceLock(); /* while its folder is still there */                     \
-        return result;                                                                             \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -1,3 +1,4 @@
+#include "DesktopPlatform.h"
 #include "Platform.h"
 #include "ScriptedPlatform.h"
 #include "TestEnvironment.h"
@@ -64,7 +65,7 @@ template <class Dialog, class Open> Placed placementOf(Open open)
 Placed messageBoxPlacement()
 {
     return placementOf<QMessageBox>(
-        [] { Platform::realServices().showMessage({QStringLiteral("Please Check The File.")}); });
+        [] { desktopServices().showMessage({QStringLiteral("Please Check The File.")}); });
 }
 
 } // namespace
@@ -140,7 +141,7 @@ private slots:
         leaveNoWindowActive();
         QVERIFY(!QApplication::activeWindow());
         const Placed placed = placementOf<QFileDialog>([] {
-            const auto chosen = Platform::realServices().chooseFileToOpen(
+            const auto chosen = desktopServices().chooseFileToOpen(
                 {QStringLiteral("Open"), QStringLiteral("Readings (*.num)"),
                  QStringLiteral("num")});
             QVERIFY(!chosen);

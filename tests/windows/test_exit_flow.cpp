@@ -1,4 +1,6 @@
+#include "DesktopPlatform.h"
 #include "Identity.h"
+#include "InstanceLock.h"
 #include "ScriptedPlatform.h"
 #include "StartUp.h"
 #include "TestEnvironment.h"
@@ -11,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWindow>
@@ -96,10 +99,11 @@ private slots:
         QFETCH(QStringList, visible);
         QFETCH(QStringList, hidden);
         ScriptedPlatform platform;
+        InstanceLock lock;
         QWidget* current = nullptr;
         for (const QString& step : road.split(QStringLiteral(", "))) {
             if (step == "start") {
-                startUp();
+                QVERIFY(startUp(lock));
                 current = frmMain::instance();
             } else if (step == "reading") {
                 current = askForReading();
@@ -124,7 +128,8 @@ private slots:
     void startUpNamesTheProgram()
     {
         ScriptedPlatform platform;
-        startUp();
+        InstanceLock lock;
+        QVERIFY(startUp(lock));
         QCOMPARE(QCoreApplication::applicationName(), QString::fromUtf8(Identity::ProgramId));
         QCOMPARE(QCoreApplication::applicationVersion(), QString::fromUtf8(Identity::Version));
         QCOMPARE(QGuiApplication::desktopFileName(), QString::fromUtf8(Identity::DesktopId));
@@ -157,7 +162,8 @@ private slots:
             return scripted();
         };
 
-        startUp();
+        InstanceLock lock;
+        QVERIFY(startUp(lock));
         QCOMPARE(draws, 1);
         QVERIFY(shownAtEachDraw);
         QCOMPARE(platform.seedCount, 1);
@@ -193,6 +199,45 @@ private slots:
         QCOMPARE(platform.endCount, 1);
         QVERIFY(LoadedWindows::oldestFirst().isEmpty());
         QVERIFY(!farewell->isVisible());
+    }
+
+    // One copy per user: while a lock is held, a second start says so, ends and loads no
+    // window; once the holder has gone, the next start runs.
+    void aSecondCopySaysSoAndEnds()
+    {
+        ScriptedPlatform platform;
+        auto first = std::make_unique<InstanceLock>();
+        QVERIFY(!first->anotherCopyRunning());
+        InstanceLock second;
+        platform.answerNext(Platform::Answer::Ok);
+        QVERIFY(!startUp(second));
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.first().text, QStringLiteral("Application is already running"));
+        QCOMPARE(platform.endCount, 1);
+        QVERIFY(LoadedWindows::oldestFirst().isEmpty());
+
+        first.reset();
+        InstanceLock third;
+        QVERIFY(startUp(third));
+        QVERIFY(frmMain::instance()->isVisible());
+        QCOMPARE(platform.endCount, 1);
+    }
+
+    // The program's real end leaves every running event loop, a modal one's too, so that main
+    // returns with status 0 and nothing after the end keeps it alive.
+    void theRealEndLeavesEveryEventLoop()
+    {
+        bool innerLoopLeft = false;
+        QTimer::singleShot(0, [&] {
+            QEventLoop modal; // as a message box or the about window runs one
+            QTimer::singleShot(0, [] { desktopServices().endProcess(); });
+            modal.exec();
+            innerLoopLeft = true;
+        });
+        QTimer::singleShot(std::chrono::milliseconds(timeLimitMs(5000)),
+                           [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(innerLoopLeft);
     }
 
     void closeAllAndEndClosesOldestFirstAndEndsOnce()

@@ -12,8 +12,10 @@ WINE_TMP=${5:?scratch folder}
 export WINEPREFIX=$WINE_TMP/prefix WINEARCH=win64 WINEDEBUG=-all
 # No offer to fetch Wine's Mono or Gecko into the fresh prefix.
 export WINEDLLOVERRIDES="mscoree=;mshtml="
+# shellcheck source=/dev/null # the build's identity file; lib.sh reads it as well
+source "${3:?identity file}"
 # lib.sh starts the program with a clean environment; Wine's own settings go through.
-printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$folder/halden-corvane-numerology.exe" >"$WINE_TMP/program"
+printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$folder/$HCN_PROGRAM.exe" >"$WINE_TMP/program"
 chmod +x "$WINE_TMP/program"
 # shellcheck source=../e2e/lib.sh
 source "$(dirname "$0")/../e2e/lib.sh" "$WINE_TMP/program" "${@:2:2}"
@@ -25,14 +27,14 @@ forget_screenshots wine-main.png wine-about.png wine-chart.png wine-already-runn
 # Wine names its windows' class after the .exe; its menus are override-redirect windows too.
 popup_windows() {
     local id
-    for id in $(xdotool search --onlyvisible --classname '^halden-corvane-numerology\.exe$' 2>/dev/null || true); do
+    for id in $(xdotool search --onlyvisible --classname "^${HCN_PROGRAM//./\\.}\\.exe\$" 2>/dev/null || true); do
         xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$id"
     done
     return 0
 }
 
 wine_env() { env WINEPREFIX="$WINEPREFIX" WINEDEBUG=-all DISPLAY="$DISPLAY" "$@"; }
-SETTINGS_KEY='HKCU\Software\halden-corvane-numerology'
+SETTINGS_KEY="HKCU\\Software\\$HCN_PROGRAM"
 # "Duration" as the store writes it: each code shifted up by 7, reversed.
 VALUE_NAME=$(shift_codes Duration 7)
 # The stored reminder date as the registry holds it (scrambled).
@@ -123,16 +125,16 @@ expect_app_exit 20
 ok "Exit shows the farewell window; Alt+X there ends the program with status 0"
 
 # The installer, silently, for this user only.
-programs="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Halden Corvane Numerology"
+programs="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/$HCN_PRODUCT_NAME"
 shortcut="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Halden Corvane Numerology.lnk"
 wine_env wine "$setup" /S >>"$E2E_TMP/app.out" 2>&1 || fail "the installer ended with status $?"
 wine_env wineserver -w
-[ -x "$programs/halden-corvane-numerology.exe" ] || fail "nothing installed in $programs"
+[ -x "$programs/$HCN_PROGRAM.exe" ] || fail "nothing installed in $programs"
 [ -e "$programs/platforms/qwindows.dll" ] || fail "no platform plugin installed"
 [ -e "$shortcut" ] || fail "no Start-menu entry"
 ok "the installer installs silently into the user's programs folder, with a Start-menu entry"
 
-printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$programs/halden-corvane-numerology.exe" >"$WINE_TMP/program"
+printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$programs/$HCN_PROGRAM.exe" >"$WINE_TMP/program"
 start_app
 main=$(wait_window "the installed program's main window" "$TITLE_WINDOW" "$MAIN_WIDTH")
 open_menu_item "$main" f x
@@ -146,6 +148,6 @@ wine_env wine "$programs/uninstall.exe" /S >>"$E2E_TMP/app.out" 2>&1 || fail "th
 wine_env wineserver -w
 wait_until 20 "the uninstaller to remove the program folder" test ! -e "$programs"
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is still there"
-wine_env wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\halden-corvane-numerology' \
+wine_env wine reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$HCN_PROGRAM" \
     >/dev/null 2>&1 && fail "the uninstall entry is still in the registry"
 ok "the uninstaller removes the program, its Start-menu entry and its uninstall entry"

@@ -2,13 +2,13 @@
 // "At most once, loaded when first touched, discarded when closed": every window of the
 // program derives from WindowSlot<itself>, which creates it from its description when none
 // is loaded and forgets it the moment it closes. The loaded windows are kept in creation
-// order for CloseAllAndEnd.
+// order for CloseAllAndEnd (WindowRegistry).
 
 #include <QList>
 #include <QWidget>
 
 namespace LoadedWindows {
-// The windows that are loaded now, oldest first.
+// The windows that are loaded now, oldest first (WindowRegistry's, as the widgets they are).
 QList<QWidget*> oldestFirst();
 // Called once for each new window: registers it and forgets it when it closes.
 void add(QWidget* window);

@@ -1,3 +1,5 @@
+#include "DesktopPlatform.h"
+#include "InstanceLock.h"
 #include "SessionPlatform.h"
 #include "StartUp.h"
 
@@ -22,6 +24,9 @@ int main(int argc, char** argv)
         else
             qunsetenv("QT_QPA_PLATFORM");
     }
-    startUp();
+    Platform::current() = desktopServices();
+    InstanceLock lock;
+    if (!startUp(lock))
+        return 0; // another copy runs, and this one has said so
     return QApplication::exec();
 }
