@@ -58,7 +58,14 @@ double nowMs()
 double millis(const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; }
 
 // A window may be gone by the time its properties are asked for; that only means "no answer".
-int ignoreXError(Display*, XErrorEvent*) { return 0; }
+// Only one client may map windows in a window manager's stead; a refusal is remembered.
+bool refused = false;
+int ignoreXError(Display*, XErrorEvent* error)
+{
+    if (error->error_code == BadAccess)
+        refused = true;
+    return 0;
+}
 
 // The pid the window's owner wrote into _NET_WM_PID, or 0 when it wrote none.
 long windowPid(Display* display, Window window)
@@ -191,6 +198,12 @@ int main(int argc, char** argv)
     XInternAtom(display, "_NET_WM_NAME", False);
     XInternAtom(display, "UTF8_STRING", False);
     XSync(display, False);
+    if (refused) {
+        std::fputs("hcn-startup-probe: another client manages this display's windows (a window "
+                   "manager?); the probe needs a display of its own\n",
+                   stderr);
+        return 1;
+    }
     const int xfd = ConnectionNumber(display);
     fcntl(xfd, F_SETFD, FD_CLOEXEC); // the program makes its own connection
     std::fflush(nullptr);
