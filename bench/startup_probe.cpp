@@ -1,22 +1,36 @@
-// Times a program's start on an X server without a window manager: from the fork to the map of
-// its first top-level window. The program is then killed, and its CPU time and peak memory are
-// taken from the kernel's account of it.
+// Times a program's start on an X server without a window manager: from the fork to the first
+// drawing of its first top-level window (or, with --until map, to that window's map). The
+// program is then killed, and its CPU time and peak memory are taken from the kernel's account
+// of it.
 //
-//   hcn-startup-probe [--timeout SECONDS] [--title-prefix TEXT] [--show-output] -- PROGRAM ARGS...
+// Why the first drawing: a user sees a window when its content is drawn, not when an empty
+// frame is mapped. Qt does part of its start-up (the font system, above all) only when it first
+// paints, and a program may do that work before its map or after it; ending the clock at the
+// map would count it for one program and not for the other. The drawing is seen through the X
+// DAMAGE extension: the first damage the program makes to its window after the server has told
+// it the window is visible (the Expose). Damage before that, such as the server clearing a window
+// that has a background on its map, is not the program's drawing and does not count.
 //
-// Prints one line: wall_ms=... cpu_ms=... peak_rss_kib=... title=...
-// Exit status: 0 measured, 1 usage or X trouble, 2 no window in time (or the program ended
-// first), 3 the first window's title does not start with TEXT (a message box, say).
+//   hcn-startup-probe [--timeout SECONDS] [--title-prefix TEXT] [--until paint|map]
+//                     [--show-output] -- PROGRAM ARGS...
+//
+// Prints one line: wall_ms=... cpu_ms=... peak_rss_kib=... map_ms=... title=...
+// (wall_ms to the chosen end, map_ms to the map).
+// Exit status: 0 measured, 1 usage or X trouble, 2 no window (or no drawing into it) in time, or
+// the program ended first, 3 the first window's title does not start with TEXT (a message box,
+// say).
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <set>
 #include <string>
 
 #include <fcntl.h>
@@ -32,7 +46,7 @@
 namespace {
 
 const char* const Usage = "usage: hcn-startup-probe [--timeout SECONDS] [--title-prefix TEXT] "
-                          "[--show-output] -- PROGRAM [ARGUMENTS...]\n";
+                          "[--until paint|map] [--show-output] -- PROGRAM [ARGUMENTS...]\n";
 
 double nowMs()
 {
@@ -44,7 +58,14 @@ double nowMs()
 double millis(const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; }
 
 // A window may be gone by the time its properties are asked for; that only means "no answer".
-int ignoreXError(Display*, XErrorEvent*) { return 0; }
+// Only one client may map windows in a window manager's stead; a refusal is remembered.
+bool refused = false;
+int ignoreXError(Display*, XErrorEvent* error)
+{
+    if (error->error_code == BadAccess)
+        refused = true;
+    return 0;
+}
 
 // The pid the window's owner wrote into _NET_WM_PID, or 0 when it wrote none.
 long windowPid(Display* display, Window window)
@@ -119,6 +140,7 @@ int main(int argc, char** argv)
     double timeoutSeconds = 20;
     std::string titlePrefix;
     bool showOutput = false;
+    bool untilPaint = true;
     int first = 1;
     for (; first < argc; ++first) {
         const std::string option = argv[first];
@@ -130,6 +152,10 @@ int main(int argc, char** argv)
             timeoutSeconds = std::atof(argv[++first]);
         } else if (option == "--title-prefix" && first + 1 < argc) {
             titlePrefix = argv[++first];
+        } else if (option == "--until" && first + 1 < argc &&
+                   (argv[first + 1] == std::string("paint") ||
+                    argv[first + 1] == std::string("map"))) {
+            untilPaint = argv[++first] == std::string("paint");
         } else if (option == "--show-output") {
             showOutput = true;
         } else if (option.rfind("--", 0) == 0) {
@@ -152,14 +178,32 @@ int main(int argc, char** argv)
         return 1;
     }
     XSetErrorHandler(ignoreXError);
+    int damageEvents = 0, damageErrors = 0;
+    if (untilPaint && !XDamageQueryExtension(display, &damageEvents, &damageErrors)) {
+        std::fputs("hcn-startup-probe: the X server has no DAMAGE extension (try --until map)\n",
+                   stderr);
+        return 1;
+    }
     // Without a window manager every top-level window is a child of the root window, so its
     // map is reported here; the selection is in force before the fork, so no map is missed.
     const Window root = DefaultRootWindow(display);
-    XSelectInput(display, root, SubstructureNotifyMask);
+    // Until the first drawing, the probe also takes the part of a window manager that maps the
+    // program's windows and places them as asked: the map comes to the probe first, which sets
+    // up its watch for drawing before it maps the window, however soon the program draws. (A
+    // program makes and maps its window in one go, faster than any watch set up when the probe
+    // hears of the window.)
+    XSelectInput(display, root,
+                 SubstructureNotifyMask | (untilPaint ? SubstructureRedirectMask : NoEventMask));
     XInternAtom(display, "_NET_WM_PID", False); // asked for now, not on the clock
     XInternAtom(display, "_NET_WM_NAME", False);
     XInternAtom(display, "UTF8_STRING", False);
     XSync(display, False);
+    if (refused) {
+        std::fputs("hcn-startup-probe: another client manages this display's windows (a window "
+                   "manager?); the probe needs a display of its own\n",
+                   stderr);
+        return 1;
+    }
     const int xfd = ConnectionNumber(display);
     fcntl(xfd, F_SETFD, FD_CLOEXEC); // the program makes its own connection
     std::fflush(nullptr);
@@ -197,13 +241,50 @@ int main(int argc, char** argv)
     const int ended = int(syscall(SYS_pidfd_open, child, 0));
     const double deadline = start + timeoutSeconds * 1e3;
     Window shown = None;
-    double mapped = 0;
+    double mapped = 0, painted = 0;
+    std::set<Window> exposed;
     bool childEnded = false;
-    while (shown == None) {
-        while (shown == None && XPending(display) > 0) {
+    // Done at the map, or at the first drawing into the mapped window.
+    const auto done = [&] { return shown != None && (!untilPaint || painted > 0); };
+    while (!done()) {
+        while (!done() && XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type != MapNotify || event.xmap.event != root)
+            if (event.type == MapRequest) {
+                // Watched before it is mapped, so no drawing is missed however soon it comes.
+                // Each drawing is reported as it happens, in order with the Expose below.
+                const Window window = event.xmaprequest.window;
+                XSelectInput(display, window, ExposureMask);
+                XDamageCreate(display, window, XDamageReportRawRectangles);
+                XMapWindow(display, window);
+                XFlush(display);
+                continue;
+            }
+            if (event.type == ConfigureRequest) { // done as asked, as no window manager is here
+                const XConfigureRequestEvent& request = event.xconfigurerequest;
+                XWindowChanges changes{request.x,
+                                       request.y,
+                                       request.width,
+                                       request.height,
+                                       request.border_width,
+                                       request.above,
+                                       request.detail};
+                XConfigureWindow(display, request.window, unsigned(request.value_mask), &changes);
+                XFlush(display);
+                continue;
+            }
+            if (untilPaint && event.type == Expose) {
+                exposed.insert(event.xexpose.window);
+                continue;
+            }
+            if (untilPaint && event.type == damageEvents + XDamageNotify) {
+                const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
+                // Only the program's own drawing, which comes once it knows it can be seen.
+                if (shown != None && damage.drawable == shown && exposed.count(shown))
+                    painted = nowMs();
+                continue;
+            }
+            if (event.type != MapNotify || event.xmap.event != root || shown != None)
                 continue;
             // Menus and tool tips bypass window management; they are not what a user waits for.
             if (event.xmap.override_redirect)
@@ -215,7 +296,7 @@ int main(int argc, char** argv)
             shown = event.xmap.window;
             mapped = at;
         }
-        if (shown != None || childEnded) // a map that came with the end was still read above
+        if (done() || childEnded) // a map that came with the end was still read above
             break;
         const double left = deadline - nowMs();
         if (left <= 0)
@@ -239,6 +320,13 @@ int main(int argc, char** argv)
     rusage usage{};
     if (!reap(child, status, usage))
         return 1;
+    if (shown != None && untilPaint && painted == 0) {
+        std::fprintf(stderr, "hcn-startup-probe: %s mapped a window but drew nothing into it %s\n",
+                     program[0],
+                     childEnded ? ("before it ended (" + describe(status) + ")").c_str()
+                                : "in time");
+        return 2;
+    }
     if (shown == None) {
         if (childEnded)
             std::fprintf(stderr, "hcn-startup-probe: %s ended (%s) before showing a window\n",
@@ -255,8 +343,10 @@ int main(int argc, char** argv)
                      program[0], title.c_str(), titlePrefix.c_str());
         return 3;
     }
-    std::printf("wall_ms=%.2f cpu_ms=%.2f peak_rss_kib=%ld title=%s\n", mapped - start,
-                millis(usage.ru_utime) + millis(usage.ru_stime), usage.ru_maxrss, title.c_str());
+    std::printf("wall_ms=%.2f cpu_ms=%.2f peak_rss_kib=%ld map_ms=%.2f title=%s\n",
+                (untilPaint ? painted : mapped) - start,
+                millis(usage.ru_utime) + millis(usage.ru_stime), usage.ru_maxrss, mapped - start,
+                title.c_str());
     XCloseDisplay(display);
     return 0;
 }

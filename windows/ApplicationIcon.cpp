@@ -1,23 +1,17 @@
 #include "ApplicationIcon.h"
 
-#include <QImageReader>
+#include "ApplicationIconPixels.h"
+
 #include <QPixmap>
 
 QIcon applicationIcon()
 {
-    // The pictures live in a static library, whose resources are not registered by themselves.
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    Q_UNUSED(registered);
-
+    // The pictures were decoded when the program was built: decoding them here cost a
+    // millisecond and more of every start, and the picture decoder's memory with it.
     QIcon icon;
-    for (int pixels : {16, 32, 48}) {
-        QImageReader reader(QStringLiteral(":/icons/app-%1.png").arg(pixels), "png");
-        // Read as what they are: guessing would load every image format plugin to ask it.
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
+    for (const IconPicture& picture : iconPictures)
+        icon.addPixmap(
+            QPixmap::fromImage(QImage(static_cast<const uchar*>(picture.bits), picture.width,
+                                      picture.height, picture.bytesPerLine, picture.format)));
     return icon;
 }
