@@ -15,7 +15,6 @@ for name in HCN_BENCH_BUILD HCN_BENCH_RUNS; do
 done
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-MAIN_TITLE='Halden Corvane Numerology v' # message boxes carry the bare name
 GOAL_RATIO=1.15
 GOAL_READING_MS=10
 
@@ -36,7 +35,9 @@ median() {
 measure() {
     local pairs=$1 build=$2 tmp=$3 runtime=$4 until=$5
     local probe=$build/bench/hcn-startup-probe
-    local ours=$build/halden-corvane-numerology empty=$build/bench/hcn-empty-window
+    # shellcheck source=/dev/null # the build's identity: program name and window title
+    source "$build/identity/identity.sh"
+    local ours=$build/$HCN_PROGRAM empty=$build/bench/hcn-empty-window
     local home=$tmp/home
     # The same clean surroundings for both programs; nothing of the caller's desktop.
     local environment=(PATH="$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb
@@ -59,16 +60,16 @@ measure() {
 
     # The first start writes the settings file; the later ones, within the reminder's 15 days,
     # show the main window straight away.
-    start "$ours" "$MAIN_TITLE" >/dev/null
-    [ -f "$home/.config/halden-corvane-numerology.conf" ] ||
+    start "$ours" "$HCN_WINDOW_TITLE" >/dev/null
+    [ -f "$home/.config/$HCN_PROGRAM.conf" ] ||
         fail "the first start wrote no settings file; later starts would show the update reminder"
-    start "$ours" "$MAIN_TITLE" >/dev/null # the warm-up pair
+    start "$ours" "$HCN_WINDOW_TITLE" >/dev/null # the warm-up pair
     start "$empty" hcn-empty-window >/dev/null
 
     local figures=$tmp/pairs i our their
     : >"$figures"
     for ((i = 0; i < pairs; i++)); do
-        our=$(start "$ours" "$MAIN_TITLE")
+        our=$(start "$ours" "$HCN_WINDOW_TITLE")
         their=$(start "$empty" hcn-empty-window)
         echo "$our $their" >>"$figures"
     done
@@ -89,7 +90,7 @@ measure() {
     printf '  %-34s %9s %9s %13s\n' "" "wall ms" "CPU ms" "peak RSS MiB"
     # shellcheck disable=SC2059 # the format is ours
     {
-        printf "$row" "halden-corvane-numerology" "$ow" "$oc" "$(awk -v k="$or" 'BEGIN { print k / 1024 }')"
+        printf "$row" "$HCN_PROGRAM" "$ow" "$oc" "$(awk -v k="$or" 'BEGIN { print k / 1024 }')"
         printf "$row" "hcn-empty-window (the yardstick)" "$ew" "$ec" "$(awk -v k="$er" 'BEGIN { print k / 1024 }')"
     }
     printf '  %-34s %9.2f %9.2f %13.2f   (goal: each <= %s)\n' "ours / empty, per pair" \
@@ -183,8 +184,10 @@ fi
 
 # The project's default build type, as the program is normally built; the reading benchmark
 # needs the test support library, so the tests are configured too (only four targets are built).
+# shellcheck source=/dev/null # the identity file is written by the configure step
 { cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON &&
-    cmake --build "$build" -j"$(nproc)" --target halden-corvane-numerology hcn-empty-window \
+    source "$build/identity/identity.sh" &&
+    cmake --build "$build" -j"$(nproc)" --target "$HCN_PROGRAM" hcn-empty-window \
         hcn-startup-probe bench_reading; } >"$tmp/build.log" 2>&1 ||
     { cat "$tmp/build.log" >&2; fail "the build failed (its output is above)"; }
 build=$(cd "$build" && pwd)
