@@ -3,6 +3,7 @@
 #include "Scrambler.h"
 #include "ScriptedPlatform.h"
 #include "Settings.h"
+#include "SettingsRows.h"
 #include "TestEnvironment.h"
 
 #include <QDesktopServices>
@@ -228,21 +229,7 @@ private slots:
         QCOMPARE(modHelp::SettingsAppName(), QStringLiteral("test_settings"));
     }
 
-    void valuesRoundTripThroughTheFile_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("reminder date") << "Duration"
-                                       << "12/10/2026";
-        QTest::newRow("scrambled value starts with @") << "Duration"
-                                                       << "1/2/2029";
-        QTest::newRow("quotes, separators and blanks") << "Duration"
-                                                       << " a;b,c=\"d\" \\e ";
-        QTest::newRow("control character after scrambling") << "Duration"
-                                                            << "a\tb";
-        QTest::newRow("Latin-1 letters, blank in name") << "Last Name"
-                                                        << "Zo\u00EB \u00D8rsted";
-    }
+    void valuesRoundTripThroughTheFile_data() { SettingsRows::roundTrip(); }
     void valuesRoundTripThroughTheFile()
     {
         QFETCH(QString, name);
@@ -259,14 +246,7 @@ private slots:
         QVERIFY(!bytes.contains(value.toUtf8()));
     }
 
-    void namesThatCannotBeKeysAreRefused_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("scrambles to nothing") << codes({255, 250});
-        QTest::newRow("U scrambles to a backslash") << "Update";
-        QTest::newRow("( scrambles to a slash") << "(Note)";
-    }
+    void namesThatCannotBeKeysAreRefused_data() { SettingsRows::refusedNames(); }
     void namesThatCannotBeKeysAreRefused()
     {
         QFETCH(QString, name);

@@ -4,6 +4,7 @@
 #include "Scrambler.h"
 #include "ScriptedPlatform.h"
 #include "Settings.h"
+#include "SettingsRows.h"
 #include "TestEnvironment.h"
 
 #include <QLocale>
@@ -42,21 +43,7 @@ private slots:
     }
     void cleanupTestCase() { QSettings(programKey(), QSettings::NativeFormat).remove(QString()); }
 
-    void valuesRoundTripThroughTheRegistry_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("reminder date") << "Duration"
-                                       << "12/10/2026";
-        QTest::newRow("scrambled value starts with @") << "Duration"
-                                                       << "1/2/2029";
-        QTest::newRow("quotes, separators and blanks") << "Duration"
-                                                       << " a;b,c=\"d\" \\e ";
-        QTest::newRow("control character after scrambling") << "Duration"
-                                                            << "a\tb";
-        QTest::newRow("Latin-1 letters, blank in name") << "Last Name"
-                                                        << "Zo\u00EB \u00D8rsted";
-    }
+    void valuesRoundTripThroughTheRegistry_data() { SettingsRows::roundTrip(); }
     void valuesRoundTripThroughTheRegistry()
     {
         QFETCH(QString, name);
@@ -72,13 +59,7 @@ private slots:
                  QStringList{QStringLiteral("Settings")});
     }
 
-    void namesThatCannotBeKeysAreRefused_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("U scrambles to a backslash") << "Update";
-        QTest::newRow("( scrambles to a slash") << "(Note)";
-    }
+    void namesThatCannotBeKeysAreRefused_data() { SettingsRows::refusedNames(); }
     void namesThatCannotBeKeysAreRefused()
     {
         QFETCH(QString, name);
