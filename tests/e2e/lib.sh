@@ -268,10 +268,12 @@ window_height() { xwininfo -id "$1" 2>/dev/null | awk '/^ *Height:/ {print $2}';
 window_shown() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 window_hidden() { ! window_shown "$1"; }
 
-# Menus are the program's override-redirect windows (no title to search for).
+# Menus are the program's override-redirect windows (no title to search for), found by the
+# class name of the program's windows; a harness whose windows are named otherwise sets it.
+E2E_WINDOW_CLASS="^${HCN_PROGRAM//./\\.}\$"
 popup_windows() {
     local id
-    for id in $(xdotool search --onlyvisible --classname "^$HCN_PROGRAM\$" 2>/dev/null || true); do
+    for id in $(xdotool search --onlyvisible --classname "$E2E_WINDOW_CLASS" 2>/dev/null || true); do
         xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$id"
     done
     return 0

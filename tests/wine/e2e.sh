@@ -25,13 +25,8 @@ E2E_APP_ENV=(WINEPREFIX="$WINEPREFIX" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERR
 forget_screenshots wine-main.png wine-about.png wine-chart.png wine-already-running.png wine-farewell.png
 
 # Wine names its windows' class after the .exe; its menus are override-redirect windows too.
-popup_windows() {
-    local id
-    for id in $(xdotool search --onlyvisible --classname "^${HCN_PROGRAM//./\\.}\\.exe\$" 2>/dev/null || true); do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$id"
-    done
-    return 0
-}
+# shellcheck disable=SC2034 # read by lib.sh
+E2E_WINDOW_CLASS="^${HCN_PROGRAM//./\\.}\\.exe\$"
 
 wine_env() { env WINEPREFIX="$WINEPREFIX" WINEDEBUG=-all DISPLAY="$DISPLAY" "$@"; }
 SETTINGS_KEY="HKCU\\Software\\$HCN_PROGRAM"
