@@ -34,7 +34,9 @@ APP_PID=
 E2E_APP_ENV=()
 E2E_HELPER_PIDS=()
 # The caller's sanitizer settings (the sanitizer build's test run sets them: suppressions,
-# exit codes) reach the program as well; without them it keeps the sanitizers' defaults.
+# exit codes) reach the program as well; without them it keeps the sanitizers' defaults. Qt is
+# built without frame pointers, where the quick unwinder stops: the program's leak reports get
+# whole stacks, which the suppressions are matched against.
 E2E_SANITIZER_ENV=()
 for E2E_SANITIZER_VAR in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS ASAN_SYMBOLIZER_PATH; do
     if [ -n "${!E2E_SANITIZER_VAR:-}" ]; then
@@ -42,6 +44,7 @@ for E2E_SANITIZER_VAR in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS ASAN_SYMBOLIZER
     fi
 done
 unset E2E_SANITIZER_VAR
+[ -z "${ASAN_OPTIONS:-}" ] || E2E_SANITIZER_ENV[0]+=:fast_unwind_on_malloc=0
 # Names a scenario takes out of the program's clean environment (HOME, XDG_RUNTIME_DIR...).
 E2E_APP_UNSET=()
 
